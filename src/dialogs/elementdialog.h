@@ -1,0 +1,67 @@
+#pragma once
+
+#include "dialogs/dialogdesign.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <functional>
+
+class MainWindow;
+class MainFileDialog;
+class QLineEdit;
+class SourceEditor;
+
+// What "确定" produces: the pieces to insert, one insertAtSelection each, and whether the dialog
+// stays open afterwards (it closes unless a dialog says otherwise).
+struct ElementResult {
+    QStringList pieces;
+    bool staysOpen = false;
+};
+
+class ElementDialog;
+// Reads the fields when the OK button named okButton is pressed and builds the element.
+using OkHandler = std::function<ElementResult(ElementDialog &dialog, const QString &okButton)>;
+
+// One opening of an element dialog, built afresh from its design and destroyed when it closes.
+class ElementDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ElementDialog(const DialogDesign &design, MainWindow &mainWindow, OkHandler onOk);
+
+    // The value a control contributes: an edit's text (a multi-line edit's lines joined by CR LF),
+    // a combo box's edit text, a list box's selected item or the empty text.
+    QString value(const char *name) const;
+    bool isChecked(const char *name) const;
+    template<typename Control>
+    Control *control(const char *name) const
+    {
+        return findChild<Control *>(QLatin1StringView(name));
+    }
+
+    // "...": shows the dialog's own file dialog and, whatever the answer, puts its current file
+    // name into the field, so a cancel in a fresh dialog empties the field.
+    void browseIntoField(QLineEdit *field);
+    // The same rule with the main window's file dialog, which keeps its name between uses.
+    void browseIntoField(QLineEdit *field, MainFileDialog &fileDialog);
+
+    void insertPieces(const QStringList &pieces);
+    MainWindow &mainWindow() const { return m_mainWindow; }
+
+private:
+    void buildControls(const DialogDesign &design);
+    void pressOk(const QString &button);
+
+    MainWindow &m_mainWindow;
+    OkHandler m_onOk;
+    FileDialogDesign m_fileDialog;
+    QString m_fileName;             // the own file dialog's current file name
+    bool m_finished = false;        // a second quick "确定" must not insert twice
+};
+
+// Opens the dialog of that design modally and returns at once. When it is open already, no second
+// one is made: the open one comes to the front. Returns the open dialog.
+ElementDialog *openElementDialog(MainWindow &mainWindow, const DialogDesign &design, OkHandler onOk);
+void closeElementDialog(ElementDialog &dialog);

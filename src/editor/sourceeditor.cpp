@@ -1,0 +1,184 @@
+#include "editor/sourceeditor.h"
+
+#include <QContextMenuEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+constexpr QColor designBackground(255, 168, 255);
+
+QColor colourFromRecord(std::uint32_t colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+std::uint32_t recordFromColour(const QColor &colour)
+{
+    return std::uint32_t(colour.red()) | std::uint32_t(colour.green()) << 8
+        | std::uint32_t(colour.blue()) << 16;
+}
+
+// The text widget keeps no point offset of its own; the record's offset rides along unchanged.
+constexpr int offsetProperty = QTextFormat::UserProperty + 1;
+
+} // namespace
+
+SourceEditor::SourceEditor(QWidget *parent)
+    : QPlainTextEdit(parent)
+    , m_designBackground(designBackground)
+{
+    setObjectName(u"sourceEditor"_qs);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    QFont designFont(u"宋体"_qs);
+    designFont.setPointSize(9);
+    setFont(designFont);
+    document()->setDefaultFont(designFont);
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, m_designBackground);
+    // The selection is hidden while the editor does not have the focus.
+    colours.setColor(QPalette::Inactive, QPalette::Highlight, Qt::transparent);
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     colours.color(QPalette::Active, QPalette::Text));
+    setPalette(colours);
+}
+
+QString SourceEditor::withUnixLineBreaks(QString text)
+{
+    if (text.contains(u'\r'))
+        text.replace(u"\r\n"_qs, u"\n"_qs).replace(u'\r', u'\n');
+    return text;
+}
+
+void SourceEditor::replaceAllText(const QString &text)
+{
+    setPlainText(withUnixLineBreaks(text));
+}
+
+QString SourceEditor::plainText() const
+{
+    // toPlainText() would turn non-breaking spaces into blanks; the raw text keeps every character.
+    QString text = document()->toRawText();
+    for (QChar &c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    }
+    return text;
+}
+
+QString SourceEditor::getAllText() const
+{
+    return plainText().replace(u'\n', u"\r\n"_qs);
+}
+
+void SourceEditor::insertAtSelection(const QString &text)
+{
+    insertPlainText(withUnixLineBreaks(text));
+}
+
+void SourceEditor::selectAllText()
+{
+    selectAll();
+}
+
+int SourceEditor::selectionLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+bool SourceEditor::canUndo() const
+{
+    return document()->isUndoAvailable();
+}
+
+void SourceEditor::sendEditCommand(EditCommand command)
+{
+    switch (command) {
+    case EditCommand::Undo: undo(); break;
+    case EditCommand::Cut: cut(); break;
+    case EditCommand::Copy: copy(); break;
+    case EditCommand::Paste: paste(); break;
+    }
+}
+
+int SourceEditor::lineCount() const
+{
+    return document()->blockCount();
+}
+
+int SourceEditor::caretLineIndex() const
+{
+    return document()->findBlock(textCursor().selectionStart()).blockNumber();
+}
+
+FontRecord SourceEditor::getSelectionFormat() const
+{
+    const QTextCharFormat format = textCursor().charFormat();
+    const QFont font = format.font().resolve(document()->defaultFont());
+    FontRecord record;
+    record.face = font.family();
+    record.size = font.pointSize();
+    record.offset = format.intProperty(offsetProperty);
+    record.effects = (font.bold() ? FontRecord::Bold : 0) | (font.italic() ? FontRecord::Italic : 0)
+        | (font.underline() ? FontRecord::Underline : 0)
+        | (font.strikeOut() ? FontRecord::StrikeOut : 0);
+    if (format.foreground().style() != Qt::NoBrush)
+        record.colour = recordFromColour(format.foreground().color());
+    return record;
+}
+
+void SourceEditor::setSelectionFormat(const FontRecord &record)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({record.face});
+    if (record.size > 0)
+        format.setFontPointSize(record.size);
+    format.setProperty(offsetProperty, record.offset);
+    format.setFontWeight(record.effects & FontRecord::Bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(record.effects & FontRecord::Italic);
+    format.setFontUnderline(record.effects & FontRecord::Underline);
+    format.setFontStrikeOut(record.effects & FontRecord::StrikeOut);
+    // An empty brush draws in the palette's text colour: the automatic colour.
+    format.setForeground(record.colour == FontRecord::automaticColour
+                             ? QBrush()
+                             : QBrush(colourFromRecord(record.colour)));
+    textCursor().mergeCharFormat(format);
+}
+
+void SourceEditor::setBackgroundColour(std::uint32_t colour)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, colour == FontRecord::automaticColour
+                         ? QPalette().color(QPalette::Base)
+                         : colourFromRecord(colour));
+    setPalette(colours);
+}
+
+void SourceEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        bool handled = false;
+        emit rightButtonReleased(event->globalPosition().toPoint(), handled);
+        if (handled) {
+            event->accept();
+            return;
+        }
+    }
+    QPlainTextEdit::mouseReleaseEvent(event);
+}
+
+void SourceEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The program's own menu comes on the right button's release; the widget's menu never shows.
+    event->accept();
+}

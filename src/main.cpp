@@ -1,0 +1,21 @@
+#include "app/fonts.h"
+#include "app/mainwindow.h"
+#include "platform/qtplatform.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTranslator qtStrings;
+    if (qtStrings.load(u"qtbase_zh_CN"_qs, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtStrings);
+    installDesignFontSubstitutions();
+
+    QtPlatform platform;
+    MainWindow window(platform);
+    window.show();
+    return QApplication::exec();
+}
