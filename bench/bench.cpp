@@ -1,0 +1,250 @@
+// Measures what a user waits for: start-up, opening and saving large pages, typing and inserting
+// in a large page, and the memory a large page takes. Runs the real main window headless.
+//
+//   yanzhoubench [--quick]
+//
+// Prints min / median / max over several runs of each figure.
+
+#include "app/fonts.h"
+#include "app/mainwindow.h"
+#include "document/documentcommands.h"
+#include "editor/sourceeditor.h"
+#include "platform/platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Answers every question the way the measured command needs it.
+class BenchPlatform : public Platform
+{
+public:
+    QString nextFile;
+
+    Answer askYesNoCancel(const QString &, const QString &) override { return Answer::No; }
+    void reportError(const QString &caption, const QString &text) override
+    {
+        std::fprintf(stderr, "error: %s: %s\n", qPrintable(caption), qPrintable(text));
+    }
+    std::optional<QString> chooseFile(const FileDialogRequest &) override { return nextFile; }
+    std::optional<FontChoice> chooseFont(const FontChoice &initial) override { return initial; }
+    QString clipboardText() const override { return m_clipboard; }
+    bool clipboardHasText() const override { return true; }
+    void setClipboardText(const QString &text) override { m_clipboard = text; }
+    bool openWithDesktop(const QString &) override { return true; }
+
+private:
+    QString m_clipboard;
+};
+
+void waitUntilIdle(QWidget &window)
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    window.repaint();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+// A GBK page of about the given size: lines of about 80 characters, about a tenth of them Chinese.
+QByteArray generatedPage(qsizetype bytes)
+{
+    static const QByteArray chinese = QByteArray("\xD6\xD0\xCE\xC4\xCD\xF8\xD2\xB3\xB1\xE0\xBC\xAD");
+    QRandomGenerator random(42);
+    QByteArray page;
+    page.reserve(bytes + 100);
+    while (page.size() < bytes) {
+        QByteArray line = "<p class=\"item\">";
+        while (line.size() < 78) {
+            if (random.bounded(10) == 0) {
+                const int at = random.bounded(chinese.size() / 2) * 2;
+                line += chinese.mid(at, 2);
+            } else {
+                line += char('a' + random.bounded(26));
+            }
+        }
+        page += line + "</p>\r\n";
+    }
+    return page;
+}
+
+struct Figures {
+    QString name;
+    std::vector<double> values;
+    QString unit = u"ms"_qs;
+};
+
+void print(const Figures &f)
+{
+    std::vector<double> v = f.values;
+    std::sort(v.begin(), v.end());
+    const double median = v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+    std::printf("%-44s min %9.3f  median %9.3f  max %9.3f %s  (%zu runs)\n", qPrintable(f.name),
+                v.front(), median, v.back(), qPrintable(f.unit), v.size());
+    std::fflush(stdout);
+}
+
+double elapsedMs(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+qint64 statusKilobytes(const char *field)
+{
+    QFile status(u"/proc/self/status"_qs);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// Child mode: start, show the window, and say when the start page is on screen and idle.
+int runStartupProbe()
+{
+    BenchPlatform platform;
+    MainWindow window(platform);
+    window.show();
+    waitUntilIdle(window);
+    std::printf("ready\n");
+    std::fflush(stdout);
+    return 0;
+}
+
+// Child mode: open a page of the given size and report the memory the process holds.
+int runMemoryProbe(const QString &path)
+{
+    BenchPlatform platform;
+    MainWindow window(platform);
+    window.show();
+    waitUntilIdle(window);
+    platform.nextFile = path;
+    window.document().openDocument();
+    waitUntilIdle(window);
+    std::printf("%lld %lld\n", statusKilobytes("VmRSS:"), statusKilobytes("VmHWM:"));
+    return 0;
+}
+
+Figures measureStartup(const QString &program, int runs)
+{
+    Figures f{u"start-up to idle main window"_qs, {}};
+    for (int i = 0; i < runs; ++i) {
+        QProcess child;
+        QElapsedTimer timer;
+        timer.start();
+        child.start(program, {u"--startup-probe"_qs});
+        child.waitForReadyRead(30000);
+        f.values.push_back(elapsedMs(timer));
+        child.waitForFinished(30000);
+    }
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installDesignFontSubstitutions();
+    const QStringList args = QCoreApplication::arguments();
+    if (args.contains(u"--startup-probe"_qs))
+        return runStartupProbe();
+    if (const qsizetype at = args.indexOf(u"--memory-probe"_qs); at >= 0)
+        return runMemoryProbe(args.value(at + 1));
+
+    const bool quick = args.contains(u"--quick"_qs);
+    const int runs = quick ? 3 : 7;
+    QTemporaryDir folder;
+
+    print(measureStartup(QCoreApplication::applicationFilePath(), runs * 2));
+
+    BenchPlatform platform;
+    MainWindow window(platform);
+    window.show();
+    waitUntilIdle(window);
+
+    for (const int megabytes : {1, 10, 50}) {
+        const QString page = folder.filePath(u"page%1.html"_qs.arg(megabytes));
+        {
+            QFile file(page);
+            file.open(QIODevice::WriteOnly);
+            file.write(generatedPage(qsizetype(megabytes) * 1024 * 1024));
+        }
+        Figures open{u"open %1 MB page to idle"_qs.arg(megabytes), {}};
+        Figures save{u"save %1 MB page"_qs.arg(megabytes), {}};
+        const int pageRuns = megabytes == 50 ? std::max(3, runs / 2) : runs;
+        for (int i = 0; i < pageRuns; ++i) {
+            platform.nextFile = page;
+            QElapsedTimer timer;
+            timer.start();
+            window.document().openDocument();
+            waitUntilIdle(window);
+            open.values.push_back(elapsedMs(timer));
+
+            platform.nextFile = folder.filePath(u"saved.html"_qs);
+            timer.restart();
+            window.document().saveDocument();
+            save.values.push_back(elapsedMs(timer));
+        }
+        print(open);
+        print(save);
+    }
+
+    {
+        const QString page = folder.filePath(u"page10.html"_qs);
+        platform.nextFile = page;
+        window.document().openDocument();
+        waitUntilIdle(window);
+        SourceEditor &editor = window.editor();
+        editor.setFocus();
+        QTextCursor middle = editor.textCursor();
+        middle.setPosition(editor.document()->characterCount() / 2);
+        editor.setTextCursor(middle);
+        Figures typing{u"type one character in a 10 MB page"_qs, {}};
+        for (int i = 0; i < 200; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            QTest::keyClick(&editor, Qt::Key_A);
+            editor.viewport()->repaint();
+            typing.values.push_back(elapsedMs(timer));
+        }
+        print(typing);
+
+        Figures snippet{u"insert the table snippet in a 10 MB page"_qs, {}};
+        for (int i = 0; i < 50; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            window.commands().run(u"snippet.table"_qs);
+            editor.viewport()->repaint();
+            snippet.values.push_back(elapsedMs(timer));
+        }
+        print(snippet);
+    }
+
+    Figures rss{u"resident memory after opening 10 MB"_qs, {}, u"MB"_qs};
+    Figures peak{u"peak resident memory, opening 10 MB"_qs, {}, u"MB"_qs};
+    for (int i = 0; i < 3; ++i) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {u"--memory-probe"_qs, folder.filePath(u"page10.html"_qs)});
+        child.waitForFinished(120000);
+        const QList<QByteArray> kb = child.readAllStandardOutput().trimmed().split(' ');
+        rss.values.push_back(kb.value(0).toDouble() / 1024);
+        peak.values.push_back(kb.value(1).toDouble() / 1024);
+    }
+    print(rss);
+    print(peak);
+    return 0;
+}
