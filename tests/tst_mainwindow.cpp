@@ -1,3 +1,4 @@
+#include "app/fonts.h"
 #include "app/layout.h"
 #include "app/mainwindow.h"
 #include "document/documentcommands.h"
@@ -7,7 +8,9 @@
 #include "snippets/markuptoolbar.h"
 #include "snippets/referencepanel.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QFontDatabase>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -20,6 +23,10 @@ class TestMainWindow : public QObject
 private slots:
     void startsWithTheStartPage();
     void designSettings();
+    void designFacesAreInstalled_data();
+    void designFacesAreInstalled();
+    void editorBoundarySpeaksCrLf_data();
+    void editorBoundarySpeaksCrLf();
     void layoutRule_data();
     void layoutRule();
     void resizingAppliesTheLayout();
@@ -77,6 +84,54 @@ void TestMainWindow::designSettings()
     QCOMPARE(panel.currentIndex(), int(ReferencePanel::Ihtml));
     QCOMPARE(panel.list(ReferencePanel::Ihtml)->y(), 8);
     QCOMPARE(panel.list(ReferencePanel::Vb)->y(), 0);
+}
+
+void TestMainWindow::designFacesAreInstalled_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::newRow("song") << u"宋体"_qs;
+    QTest::newRow("kai") << u"楷体_GB2312"_qs;
+}
+
+void TestMainWindow::designFacesAreInstalled()
+{
+    QFETCH(QString, face);
+    installDesignFontSubstitutions();
+    const QFontInfo shown(QFont(face, 9));
+    QVERIFY2(QFontDatabase::families().contains(shown.family()), qPrintable(shown.family()));
+    QVERIFY2(QFontMetrics(QFont(face, 9)).inFont(u'砚'), qPrintable(shown.family()));
+}
+
+void TestMainWindow::editorBoundarySpeaksCrLf_data()
+{
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("crlf") << u"a\r\nb\r\n"_qs << false << 3;
+    QTest::newRow("lone cr and lf") << u"a\rb\nc"_qs << false << 3;
+    QTest::newRow("pasted crlf") << u"a\r\nb"_qs << true << 2;
+    QTest::newRow("pasted line separator") << u"a\u2028b\u2029c"_qs << true << 3;
+}
+
+void TestMainWindow::editorBoundarySpeaksCrLf()
+{
+    QFETCH(QString, inserted);
+    QFETCH(bool, pasted);
+    QFETCH(int, lines);
+    FakePlatform platform;
+    MainWindow window(platform);
+    SourceEditor &editor = window.editor();
+    editor.replaceAllText(QString());
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(inserted);
+        editor.sendEditCommand(SourceEditor::EditCommand::Paste);
+    } else {
+        editor.insertAtSelection(inserted);
+    }
+    QCOMPARE(editor.lineCount(), lines);
+    QCOMPARE(editor.getAllText().count(u"\r\n"_qs), lines - 1);
+    QVERIFY(!editor.getAllText().remove(u"\r\n"_qs).contains(u'\r'));
+    QCOMPARE(editor.caretLineIndex(), lines - 1);
 }
 
 void TestMainWindow::layoutRule_data()

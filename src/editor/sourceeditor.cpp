@@ -56,6 +56,8 @@ QString SourceEditor::withUnixLineBreaks(QString text)
 {
     if (text.contains(u'\r'))
         text.replace(u"\r\n"_qs, u"\n"_qs).replace(u'\r', u'\n');
+    // The widget would show these as line breaks inside one line; make them the real thing.
+    text.replace(QChar::LineSeparator, u'\n').replace(QChar::ParagraphSeparator, u'\n');
     return text;
 }
 
@@ -175,6 +177,12 @@ void SourceEditor::mouseReleaseEvent(QMouseEvent *event)
         }
     }
     QPlainTextEdit::mouseReleaseEvent(event);
+}
+
+void SourceEditor::insertFromMimeData(const QMimeData *source)
+{
+    if (source && source->hasText())
+        insertPlainText(withUnixLineBreaks(source->text()));
 }
 
 void SourceEditor::contextMenuEvent(QContextMenuEvent *event)

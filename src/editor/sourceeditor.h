@@ -43,6 +43,7 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     QColor m_designBackground;
