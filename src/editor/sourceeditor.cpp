@@ -125,7 +125,12 @@ int SourceEditor::caretLineIndex() const
 
 FontRecord SourceEditor::getSelectionFormat() const
 {
-    const QTextCharFormat format = textCursor().charFormat();
+    // The format of the selection's first character; a cursor reports the one before it.
+    QTextCursor first(document());
+    first.setPosition(textCursor().selectionStart());
+    if (textCursor().hasSelection())
+        first.movePosition(QTextCursor::NextCharacter);
+    const QTextCharFormat format = first.charFormat();
     const QFont font = format.font().resolve(document()->defaultFont());
     FontRecord record;
     record.face = font.family();
