@@ -2,6 +2,7 @@
 
 #include "dialogs/elementdialog.h"
 
+#include <QFont>
 #include <QLabel>
 
 const DialogDesign aboutDialogDesign = {
@@ -28,7 +29,14 @@ ElementDialog *openAboutDialog(MainWindow &mainWindow)
                                               [](ElementDialog &, const QString &) {
                                                   return ElementResult{};
                                               });
-    for (QLabel *label : dialog->findChildren<QLabel *>())
+    // The boxes of the long texts are sized for the design's 9-point "宋体".
+    QFont designFont(u"宋体"_qs);
+    designFont.setPointSize(9);
+    dialog->setFont(designFont);
+    // Long texts wrap from the top of their box, as a static text does.
+    for (QLabel *label : dialog->findChildren<QLabel *>()) {
         label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     return dialog;
 }
