@@ -1,14 +1,20 @@
 #include "app/mainwindow.h"
 #include "commands/colourpicker.h"
+#include "commands/fontdialog.h"
 #include "dialogs/elementdialog.h"
 #include "editor/sourceeditor.h"
 #include "fakeplatform.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+
+Q_DECLARE_METATYPE(FontChoice)
 
 namespace {
 
@@ -53,6 +59,9 @@ private slots:
     void backgroundPickerOffersNoTransparentChoice();
     void oneInstanceAtATime();
     void aboutOkCloses();
+    void fontDialogReportsWhatItShows_data();
+    void fontDialogReportsWhatItShows();
+    void fontDialogReportsChanges();
 };
 
 void TestViewDialogs::design_data()
@@ -241,6 +250,42 @@ void TestViewDialogs::aboutOkCloses()
 
     QVERIFY(!dialog);
     QCOMPARE(window.editor().getAllText(), textBefore);
+}
+
+void TestViewDialogs::fontDialogReportsWhatItShows_data()
+{
+    QTest::addColumn<FontChoice>("shown");
+    QTest::newRow("automatic colour, no styles")
+        << FontChoice{u"宋体"_qs, 9, QColor(), false, false, false, false};
+    QTest::newRow("listed colour, all styles")
+        << FontChoice{u"DejaVu Sans"_qs, 14, QColor(255, 0, 0), true, true, true, true};
+    QTest::newRow("unlisted colour")
+        << FontChoice{u"AR PL UKai CN"_qs, 20, QColor(0x12, 0x34, 0x56), false, true, false, true};
+}
+
+void TestViewDialogs::fontDialogReportsWhatItShows()
+{
+    QFETCH(FontChoice, shown);
+    FontDialog dialog(shown);
+    QCOMPARE(dialog.choice(), shown);
+}
+
+void TestViewDialogs::fontDialogReportsChanges()
+{
+    FontDialog dialog(FontChoice{u"宋体"_qs, 9, QColor(), false, false, false, false});
+    dialog.show();
+    auto *size = dialog.findChild<QComboBox *>(u"fontSize"_qs);
+    size->lineEdit()->clear();
+    QTest::keyClicks(size->lineEdit(), u"16"_qs);
+    QTest::mouseClick(dialog.findChild<QCheckBox *>(u"fontItalic"_qs), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QCheckBox *>(u"fontStrikeOut"_qs), Qt::LeftButton);
+    dialog.findChild<ColourPicker *>(u"fontColour"_qs)->setColour(QColor(0, 0, 255));
+
+    QCOMPARE(dialog.choice(),
+             (FontChoice{u"宋体"_qs, 16, QColor(0, 0, 255), false, true, false, true}));
+
+    size->lineEdit()->clear();
+    QCOMPARE(dialog.choice().pointSize, 9);
 }
 
 QTEST_MAIN(TestViewDialogs)
