@@ -31,3 +31,21 @@ bool MainFileDialog::show(Kind kind)
     m_fileName = *chosen;
     return true;
 }
+
+void MainFileDialog::prefillFont(const QString &face, int pointSize, const QColor &colour)
+{
+    m_kind = Kind::Font;
+    m_font.face = face;
+    m_font.pointSize = pointSize;
+    m_font.colour = colour;
+}
+
+bool MainFileDialog::showFont()
+{
+    m_kind = Kind::Font;
+    const std::optional<FontChoice> chosen = m_platform.chooseFont(m_font);
+    if (!chosen)
+        return false;
+    m_font = *chosen;
+    return true;
+}

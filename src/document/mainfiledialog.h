@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "platform/platform.h"
 
-class Platform;
+#include <QString>
 
 // The main window's one common file dialog. It keeps its kind and its file name between uses:
 // Open leaves the opened path for the next save, and every save clears it.
@@ -26,6 +26,12 @@ public:
     bool showOpenFile();
     bool showSaveFile();
 
+    // The font kind. The font command pre-fills face, size and colour; the four style choices
+    // keep what the last confirmed use chose. On OK the whole choice is kept and true comes back.
+    void prefillFont(const QString &face, int pointSize, const QColor &colour);
+    bool showFont();
+    FontChoice fontChoice() const { return m_font; }
+
     Platform &platform() const { return m_platform; }
 
 private:
@@ -34,4 +40,5 @@ private:
     Platform &m_platform;
     Kind m_kind = Kind::OpenFile;
     QString m_fileName;
+    FontChoice m_font;
 };

@@ -1,12 +1,12 @@
 #include "platform/qtplatform.h"
 
+#include "commands/fontdialog.h"
 #include "document/filefilter.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
@@ -52,17 +52,10 @@ std::optional<QString> QtPlatform::chooseFile(const FileDialogRequest &request)
 
 std::optional<FontChoice> QtPlatform::chooseFont(const FontChoice &initial)
 {
-    QFont font(initial.face, initial.pointSize);
-    font.setBold(initial.bold);
-    font.setItalic(initial.italic);
-    font.setUnderline(initial.underline);
-    font.setStrikeOut(initial.strikeOut);
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, font, QApplication::activeWindow());
-    if (!accepted)
+    FontDialog dialog(initial, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return FontChoice{chosen.family(), chosen.pointSize(), initial.colour, chosen.bold(),
-                      chosen.italic(), chosen.underline(), chosen.strikeOut()};
+    return dialog.choice();
 }
 
 QString QtPlatform::clipboardText() const
