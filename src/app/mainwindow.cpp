@@ -7,6 +7,7 @@
 #include "editor/sourceeditor.h"
 #include "snippets/markuptoolbar.h"
 #include "snippets/referencepanel.h"
+#include "snippets/snippetcommands.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -35,6 +36,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     m_document = new DocumentCommands(*m_editor, m_mainFileDialog, this);
     connect(m_editor, &SourceEditor::textChanged, m_document, &DocumentCommands::setDocumentModified);
     defineFileCommands();
+    defineSnippetCommands(*this);
 
     resize(designSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
