@@ -21,6 +21,10 @@ ReferencePanel::ReferencePanel(QWidget *parent)
     QFont titleFont(QString::fromUtf16(tabTitleFace));
     titleFont.setPixelSize(tabTitlePixelHeight);
     tabBar()->setFont(titleFont);
+    // Narrow tabs, so all four page titles fit the panel's width without scroll arrows.
+    tabBar()->setStyleSheet(u"QTabBar::tab { padding: 2px 7px; border: 1px solid palette(mid);"
+                            " border-bottom: none; background: palette(button); }"
+                            " QTabBar::tab:selected { background: palette(base); }"_qs);
 
     const auto designs = referenceLists();
     for (int i = 0; i < PageCount; ++i) {
