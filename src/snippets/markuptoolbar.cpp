@@ -109,9 +109,11 @@ MarkupToolbar::MarkupToolbar(QWidget *parent)
             }
             if (design.command) {
                 const QString command = QString::fromLatin1(design.command);
-                connect(button, &QToolButton::clicked, this, [this, command] { emit commandChosen(command); });
+                connect(button, &QToolButton::clicked, this,
+                        [this, command] { emit commandChosen(command); });
             } else {
-                connect(button, &QToolButton::clicked, this, [this, &design] { emit snippetChosen(design.snippet); });
+                connect(button, &QToolButton::clicked, this,
+                        [this, &design] { emit snippetChosen(design.snippet); });
             }
             page->addButton(button, design.left);
         }

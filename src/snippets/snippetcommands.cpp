@@ -13,7 +13,8 @@ void defineSnippetCommands(MainWindow &window)
     CommandRouter &commands = window.commands();
     for (const MenuSnippet &item : menuSnippets()) {
         const Snippet &snippet = item.snippet;
-        commands.define(QString::fromLatin1(item.command), [&editor, &snippet] { insertSnippet(editor, snippet); });
+        commands.define(QString::fromLatin1(item.command),
+                        [&editor, &snippet] { insertSnippet(editor, snippet); });
     }
 
     ReferencePanel &panel = window.referencePanel();
