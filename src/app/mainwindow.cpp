@@ -8,6 +8,7 @@
 #include "editor/sourceeditor.h"
 #include "snippets/markuptoolbar.h"
 #include "snippets/referencepanel.h"
+#include "snippets/snippetcommands.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -37,6 +38,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     connect(m_editor, &SourceEditor::textChanged, m_document, &DocumentCommands::setDocumentModified);
     defineFileCommands();
     defineViewCommands(*this);
+    defineSnippetCommands(*this);
 
     resize(designSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

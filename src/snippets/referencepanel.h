@@ -4,7 +4,8 @@
 
 class QListWidget;
 
-// The tab control down the left side: one keyword list per page.
+// The tab control down the left side: one keyword list per page. A double-click asks for the
+// list's current entry to be inserted.
 class ReferencePanel : public QTabWidget
 {
     Q_OBJECT
@@ -16,6 +17,15 @@ public:
 
     QListWidget *list(Page page) const { return m_lists[page]; }
     void setListHeight(int height);
+    void showReferencePage(Page page) { setCurrentIndex(page); }
+    // Asks for the text of the list's current entry; with no current entry that is the empty text.
+    void insertCurrentItem(QListWidget *list);
+
+signals:
+    void insertRequested(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QListWidget *m_lists[PageCount] = {};
