@@ -1,9 +1,10 @@
 #include "dialogs/choicedialogs.h"
 
-#include "dialogs/addwindow.h"
 #include "dialogs/choiceelements.h"
+#include "dialogs/dialogfamily.h"
 #include "dialogs/elementdialog.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -123,7 +124,10 @@ ElementDialog *openLabelDialog(MainWindow &mainWindow)
 
 ElementDialog *openButtonDialog(MainWindow &mainWindow)
 {
-    return openElementDialog(mainWindow, buttonDesign, readButton);
+    ElementDialog *dialog = openElementDialog(mainWindow, buttonDesign, readButton);
+    if (needsFamilySetUp(*dialog))
+        keepTypedText(*dialog->control<QComboBox>("buttonType"));
+    return dialog;
 }
 
 ElementDialog *openDropDownDialog(MainWindow &mainWindow)

@@ -1,11 +1,12 @@
 #include "dialogs/formdialogs.h"
 
 #include "app/mainwindow.h"
-#include "dialogs/addwindow.h"
 #include "dialogs/choicedialogs.h"
+#include "dialogs/dialogfamily.h"
 #include "dialogs/elementdialog.h"
 #include "dialogs/formelements.h"
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -123,7 +124,10 @@ void wireTextAreaPage(ElementDialog &dialog)
 
 ElementDialog *openFormDialog(MainWindow &mainWindow)
 {
-    return openElementDialog(mainWindow, formDesign, readForm);
+    ElementDialog *dialog = openElementDialog(mainWindow, formDesign, readForm);
+    if (needsFamilySetUp(*dialog))
+        keepTypedText(*dialog->control<QComboBox>("formMethod"));
+    return dialog;
 }
 
 ElementDialog *openTextFieldDialog(MainWindow &mainWindow)

@@ -1,5 +1,8 @@
 #pragma once
 
+// What the form dialogs add to the element dialog framework: one-time wiring, combo boxes that
+// keep typed text, and the small add windows with the lists they fill.
+
 #include "dialogs/dialogdesign.h"
 
 #include <QStringList>
@@ -7,11 +10,15 @@
 #include <functional>
 
 class ElementDialog;
+class QComboBox;
 class QListWidget;
 
 // openElementDialog hands back the open instance when there is one; a dialog family wires its own
 // buttons only into a fresh instance. True the first time it is asked about a dialog.
 bool needsFamilySetUp(ElementDialog &dialog);
+
+// Typing "post" must give "post": no completion from the items, which would turn it into "POST".
+void keepTypedText(QComboBox &combo);
 
 // Opens the add window of that design beside its dialog, modeless: the dialog's modal restriction
 // does not hold it back, both take input, and it closes with the dialog. When one is open already

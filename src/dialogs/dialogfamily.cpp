@@ -1,7 +1,8 @@
-#include "dialogs/addwindow.h"
+#include "dialogs/dialogfamily.h"
 
 #include "dialogs/elementdialog.h"
 
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPointer>
@@ -31,6 +32,11 @@ bool needsFamilySetUp(ElementDialog &dialog)
         return false;
     dialog.setProperty(familySetUpProperty, true);
     return true;
+}
+
+void keepTypedText(QComboBox &combo)
+{
+    combo.setCompleter(nullptr);
 }
 
 ElementDialog *openAddWindow(ElementDialog &dialog, const DialogDesign &design,
