@@ -66,6 +66,14 @@ ElementDialog *openAddWindow(ElementDialog &dialog, const DialogDesign &design,
                      (screenSize.height() - design.size.height()) / 2);
     }
     window->show();
+    // The first field takes the keys at once, before the window system has activated the window.
+    for (const ControlDesign &control : design.controls) {
+        if (control.kind == ControlKind::LineEdit) {
+            window->control<QWidget>(control.name)->setFocus();
+            break;
+        }
+    }
+    window->activateWindow();
     return window;
 }
 
