@@ -7,7 +7,8 @@ QStringList labelPieces(const QString &text)
 
 QStringList buttonPieces(const ButtonFields &fields)
 {
-    return {u"<input type=\""_qs + fields.type + u"\" name=\""_qs + fields.name + u"\" value=\""_qs + fields.value + u"\">"_qs};
+    return {u"<input type=\""_qs + fields.type + u"\" name=\""_qs + fields.name + u"\" value=\""_qs
+                + fields.value + u"\">"_qs};
 }
 
 QStringList selectPieces(const SelectFields &fields)
@@ -17,8 +18,8 @@ QStringList selectPieces(const SelectFields &fields)
                            : u"<select size=\"1\" name=\""_qs + fields.name + u"\">\r\n"_qs};
     for (qsizetype i = 0; i < fields.options.size(); ++i) {
         // A value list shorter than the option list gives empty texts.
-        pieces.append(u"<option value=\""_qs + fields.options.at(i) + u"\">\""_qs + fields.values.value(i)
-                      + u"\"</option>\r\n"_qs);
+        pieces.append(u"<option value=\""_qs + fields.options.at(i) + u"\">\""_qs
+                      + fields.values.value(i) + u"\"</option>\r\n"_qs);
     }
     pieces.append(u"</select>"_qs);
     return pieces;

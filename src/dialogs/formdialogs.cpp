@@ -100,8 +100,8 @@ void placeFromTabControlCorner(QTabWidget &tabs)
 {
     const QPoint pageCorner = tabs.currentWidget()->mapTo(&tabs, QPoint());
     for (int index = 0; index < tabs.count(); ++index) {
-        const auto controls = tabs.widget(index)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-        for (QWidget *control : controls)
+        QWidget *page = tabs.widget(index);
+        for (QWidget *control : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             control->move(control->pos() - pageCorner);
     }
 }
