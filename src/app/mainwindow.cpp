@@ -3,6 +3,7 @@
 #include "app/layout.h"
 #include "commands/statusbar.h"
 #include "commands/viewcommands.h"
+#include "dialogs/formdialogs.h"
 #include "document/documentcommands.h"
 #include "document/pages.h"
 #include "editor/sourceeditor.h"
@@ -39,6 +40,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     defineFileCommands();
     defineViewCommands(*this);
     defineSnippetCommands(*this);
+    defineFormDialogCommands(*this);
 
     resize(designSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
