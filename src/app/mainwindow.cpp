@@ -2,6 +2,7 @@
 
 #include "app/layout.h"
 #include "commands/statusbar.h"
+#include "dialogs/elementdialogcommands.h"
 #include "document/documentcommands.h"
 #include "document/pages.h"
 #include "editor/sourceeditor.h"
@@ -35,6 +36,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     m_document = new DocumentCommands(*m_editor, m_mainFileDialog, this);
     connect(m_editor, &SourceEditor::textChanged, m_document, &DocumentCommands::setDocumentModified);
     defineFileCommands();
+    defineElementDialogCommands(*this);
 
     resize(designSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
