@@ -4,6 +4,7 @@
 #include "commands/statusbar.h"
 #include "commands/viewcommands.h"
 #include "dialogs/formdialogs.h"
+#include "dialogs/elementdialogcommands.h"
 #include "document/documentcommands.h"
 #include "document/pages.h"
 #include "editor/sourceeditor.h"
@@ -41,6 +42,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     defineViewCommands(*this);
     defineSnippetCommands(*this);
     defineFormDialogCommands(*this);
+    defineElementDialogCommands(*this);
 
     resize(designSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

@@ -21,6 +21,7 @@ enum class ControlKind {
     OkButton,       // "确定": reads the fields and inserts the element
     CancelButton,   // "取消": closes, inserting nothing
     BrowseButton,   // "...": browseIntoField into the field named by buddy
+    PresetButton,   // replaces the whole text of the field named by buddy with its one item
     PushButton,     // any other button; the dialog family connects it by name
 };
 
@@ -38,12 +39,14 @@ struct ControlDesign {
 struct FileDialogDesign {
     const char16_t *filter = u"";
     int firstEntry = 0;
+    // "..." borrows the main window's file dialog instead, sharing its state with the file commands.
+    bool borrowsMainFileDialog = false;
 };
 
 struct DialogDesign {
     const char *name;               // objectName of the window
     const char16_t *caption;
-    QSize size;
+    QSize size;                     // outer size, frame and title bar included
     std::initializer_list<ControlDesign> controls;
     const char *comboSelectingFirstItem = nullptr; // the creation step, when the dialog has one
     FileDialogDesign fileDialog = {};

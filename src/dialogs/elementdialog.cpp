@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QWindow>
 
 namespace {
 
@@ -34,6 +35,7 @@ ElementDialog::ElementDialog(const DialogDesign &design, MainWindow &mainWindow,
     , m_mainWindow(mainWindow)
     , m_onOk(std::move(onOk))
     , m_fileDialog(design.fileDialog)
+    , m_outerSize(design.size)
 {
     setObjectName(QLatin1StringView(design.name));
     setWindowTitle(text(design.caption));
@@ -64,6 +66,9 @@ void ElementDialog::buildControls(const DialogDesign &design)
         case ControlKind::TextEdit: {
             auto *edit = new QPlainTextEdit(parent);
             edit->setPlainText(caption);
+            edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             widget = edit;
             break;
         }
@@ -71,6 +76,8 @@ void ElementDialog::buildControls(const DialogDesign &design)
             auto *combo = new QComboBox(parent);
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);
+            // No completion: a value typed by hand must stay exactly as typed, case included.
+            combo->setCompleter(nullptr);
             for (const char16_t *item : c.items)
                 combo->addItem(text(item));
             combo->setCurrentIndex(-1);
@@ -108,6 +115,7 @@ void ElementDialog::buildControls(const DialogDesign &design)
         case ControlKind::OkButton:
         case ControlKind::CancelButton:
         case ControlKind::BrowseButton:
+        case ControlKind::PresetButton:
         case ControlKind::PushButton: {
             auto *button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
@@ -119,7 +127,17 @@ void ElementDialog::buildControls(const DialogDesign &design)
             else if (c.kind == ControlKind::BrowseButton)
                 connect(button, &QPushButton::clicked, this,
                         [this, field = QLatin1StringView(c.buddy)] {
-                            browseIntoField(findChild<QLineEdit *>(field));
+                            auto *edit = findChild<QLineEdit *>(field);
+                            if (m_fileDialog.borrowsMainFileDialog)
+                                browseIntoField(edit, m_mainWindow.mainFileDialog());
+                            else
+                                browseIntoField(edit);
+                        });
+            else if (c.kind == ControlKind::PresetButton)
+                connect(button, &QPushButton::clicked, this,
+                        [this, field = QLatin1StringView(c.buddy), preset = c.items.size() ? text(*c.items.begin()) : QString()] {
+                            if (auto *edit = findChild<QLineEdit *>(field))
+                                edit->setText(preset);
                         });
             widget = button;
             break;
@@ -186,6 +204,14 @@ void ElementDialog::browseIntoField(QLineEdit *field, MainFileDialog &fileDialog
         field->setText(fileDialog.fileName());
 }
 
+void ElementDialog::fitOuterSize()
+{
+    // The design's size includes the frame; the frame is known only once the window is shown,
+    // and platforms without one leave the whole size to the controls.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setFixedSize(m_outerSize.shrunkBy(frame));
+}
+
 void ElementDialog::insertPieces(const QStringList &pieces)
 {
     SourceEditor &editor = m_mainWindow.editor();
@@ -226,6 +252,7 @@ ElementDialog *openElementDialog(MainWindow &mainWindow, const DialogDesign &des
     }
     // Modal to the whole program, yet this returns at once: the dialog's buttons do the work.
     dialog->show();
+    dialog->fitOuterSize();
     return dialog;
 }
 

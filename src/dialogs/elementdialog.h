@@ -48,6 +48,8 @@ public:
     void browseIntoField(QLineEdit *field, MainFileDialog &fileDialog);
 
     void insertPieces(const QStringList &pieces);
+    // Gives the controls the design's outer size less the window system's frame.
+    void fitOuterSize();
     MainWindow &mainWindow() const { return m_mainWindow; }
 
 private:
@@ -57,6 +59,7 @@ private:
     MainWindow &m_mainWindow;
     OkHandler m_onOk;
     FileDialogDesign m_fileDialog;
+    QSize m_outerSize;
     QString m_fileName;             // the own file dialog's current file name
     bool m_finished = false;        // a second quick "确定" must not insert twice
 };

@@ -1,0 +1,6 @@
+#pragma once
+
+class MainWindow;
+
+// Defines the commands that open the link, media, script, date, style sheet and caption dialogs.
+void defineElementDialogCommands(MainWindow &mainWindow);
