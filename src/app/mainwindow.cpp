@@ -1,7 +1,10 @@
 #include "app/mainwindow.h"
 
 #include "app/layout.h"
+#include "app/menutree.h"
+#include "commands/editcommands.h"
 #include "commands/statusbar.h"
+#include "commands/statusupdater.h"
 #include "document/documentcommands.h"
 #include "document/pages.h"
 #include "editor/sourceeditor.h"
@@ -33,8 +36,10 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     setStatusBar(m_statusBar);
 
     m_document = new DocumentCommands(*m_editor, m_mainFileDialog, this);
-    connect(m_editor, &SourceEditor::textChanged, m_document, &DocumentCommands::setDocumentModified);
+    m_statusUpdater = new StatusUpdater(*m_editor, *m_statusBar, *m_document, this);
+    buildMenus(*this);
     defineFileCommands();
+    defineEditCommands(*this);
 
     resize(designSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
