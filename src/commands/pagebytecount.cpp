@@ -57,6 +57,7 @@ void PageByteCount::contentsChange(int position, int, int charsAdded)
     const int firstIndex = first.blockNumber();
     const int lastIndex = last.blockNumber();
     const int oldLastIndex = lastIndex + int(m_lineBytes.size()) - m_document.blockCount();
+    // A notification that does not fit the kept lines must not leave a wrong count behind.
     if (firstIndex < 0 || lastIndex < firstIndex || oldLastIndex < firstIndex
         || oldLastIndex >= int(m_lineBytes.size())) {
         recountAll();
