@@ -1,10 +1,13 @@
 #include "app/mainwindow.h"
 
 #include "app/layout.h"
+#include "app/menutree.h"
+#include "commands/editcommands.h"
 #include "commands/statusbar.h"
 #include "commands/viewcommands.h"
 #include "dialogs/formdialogs.h"
 #include "dialogs/elementdialogcommands.h"
+#include "commands/statusupdater.h"
 #include "document/documentcommands.h"
 #include "document/pages.h"
 #include "editor/sourceeditor.h"
@@ -37,12 +40,14 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     setStatusBar(m_statusBar);
 
     m_document = new DocumentCommands(*m_editor, m_mainFileDialog, this);
-    connect(m_editor, &SourceEditor::textChanged, m_document, &DocumentCommands::setDocumentModified);
+    m_statusUpdater = new StatusUpdater(*m_editor, *m_statusBar, *m_document, this);
+    buildMenus(*this);
     defineFileCommands();
     defineViewCommands(*this);
     defineSnippetCommands(*this);
     defineFormDialogCommands(*this);
     defineElementDialogCommands(*this);
+    defineEditCommands(*this);
 
     resize(designSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

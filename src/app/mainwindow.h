@@ -11,6 +11,7 @@ class Platform;
 class ReferencePanel;
 class SourceEditor;
 class StatusBar;
+class StatusUpdater;
 
 class MainWindow : public QMainWindow
 {
@@ -30,6 +31,7 @@ public:
     MarkupToolbar &markupToolbar() const { return *m_markupToolbar; }
     ReferencePanel &referencePanel() const { return *m_referencePanel; }
     StatusBar &statusPanes() const { return *m_statusBar; }
+    StatusUpdater &statusUpdater() const { return *m_statusUpdater; }
 
     // The platform's close request and "退出" both end here, so the save question is always asked.
     void closeMainWindow() { close(); }
@@ -50,4 +52,5 @@ private:
     SourceEditor *m_editor = nullptr;
     StatusBar *m_statusBar = nullptr;
     DocumentCommands *m_document = nullptr;
+    StatusUpdater *m_statusUpdater = nullptr;
 };
