@@ -136,6 +136,21 @@ int runMemoryProbe(const QString &path)
     return 0;
 }
 
+// Child mode: open a page a few times, for a profiler to look at.
+int runOpenProbe(const QString &path)
+{
+    BenchPlatform platform;
+    MainWindow window(platform);
+    window.show();
+    waitUntilIdle(window);
+    for (int i = 0; i < 3; ++i) {
+        platform.nextFile = path;
+        window.document().openDocument();
+        waitUntilIdle(window);
+    }
+    return 0;
+}
+
 Figures measureStartup(const QString &program, int runs)
 {
     Figures f{u"start-up to idle main window"_qs, {}};
@@ -163,6 +178,8 @@ int main(int argc, char *argv[])
         return runStartupProbe();
     if (const qsizetype at = args.indexOf(u"--memory-probe"_qs); at >= 0)
         return runMemoryProbe(args.value(at + 1));
+    if (const qsizetype at = args.indexOf(u"--open-probe"_qs); at >= 0)
+        return runOpenProbe(args.value(at + 1));
 
     const bool quick = args.contains(u"--quick"_qs);
     const int runs = quick ? 3 : 7;

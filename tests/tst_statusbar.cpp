@@ -22,6 +22,8 @@ private slots:
     void startUpPanes();
     void typingIntoEmptyDocument();
     void movingTheCaretChangesNothing();
+    void undoShowsWhereTheCaretLands_data();
+    void undoShowsWhereTheCaretLands();
     void byteCountFollowsRandomEdits();
     void byteCountAfterWholeTextReplaced_data();
     void byteCountAfterWholeTextReplaced();
@@ -129,6 +131,33 @@ void TestStatusBar::movingTheCaretChangesNothing()
     QTest::keyClicks(&editor, u"x"_qs);
     QCOMPARE(window.statusPanes().paneText(3), u"1"_qs);
     QCOMPARE(editor.getAllText(), u"first\r\nxsecond\r\nthird!"_qs);
+}
+
+void TestStatusBar::undoShowsWhereTheCaretLands_data()
+{
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("edit menu") << true;
+    QTest::newRow("keyboard") << false;
+}
+
+void TestStatusBar::undoShowsWhereTheCaretLands()
+{
+    QFETCH(bool, fromMenu);
+    FakePlatform platform;
+    MainWindow window(platform);
+    SourceEditor &editor = window.editor();
+    editor.moveCursor(QTextCursor::Start);
+    editor.insertAtSelection(u"one\r\ntwo\r\nthree\r\n"_qs);
+    editor.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&editor, u"x"_qs);
+    editor.moveCursor(QTextCursor::Start);
+    if (fromMenu)
+        window.commands().run(u"undo"_qs);
+    else
+        QTest::keySequence(&editor, QKeySequence::Undo);
+    QVERIFY(!editor.getAllText().endsWith(u'x'));
+    QCOMPARE(window.statusPanes().paneText(3), QString::number(editor.caretLineIndex()));
+    QCOMPARE(editor.caretLineIndex(), 15);
 }
 
 // Typing, deleting, pasting several lines, replacing selections, undo and redo, characters of one,

@@ -43,6 +43,9 @@ StatusUpdater::StatusUpdater(SourceEditor &editor, StatusBar &statusBar, Documen
     // The document reports where it changed before the editor reports that it changed, so the
     // byte count is current when the panes are written.
     connect(&editor, &SourceEditor::textChanged, this, &StatusUpdater::updateStatusBar);
+    connect(&editor, &SourceEditor::caretPlacedAfterUndo, this, [this] {
+        m_statusBar.setPaneText(caretLinePane, QString::number(m_editor.caretLineIndex()));
+    });
 }
 
 void StatusUpdater::updateStatusBar()

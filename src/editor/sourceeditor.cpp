@@ -1,6 +1,7 @@
 #include "editor/sourceeditor.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTextBlock>
@@ -106,7 +107,10 @@ bool SourceEditor::canUndo() const
 void SourceEditor::sendEditCommand(EditCommand command)
 {
     switch (command) {
-    case EditCommand::Undo: undo(); break;
+    case EditCommand::Undo:
+        undo();
+        emit caretPlacedAfterUndo();
+        break;
     case EditCommand::Cut: cut(); break;
     case EditCommand::Copy: copy(); break;
     case EditCommand::Paste: paste(); break;
@@ -169,6 +173,14 @@ void SourceEditor::setBackgroundColour(std::uint32_t colour)
                          ? QPalette().color(QPalette::Base)
                          : colourFromRecord(colour));
     setPalette(colours);
+}
+
+void SourceEditor::keyPressEvent(QKeyEvent *event)
+{
+    const bool undoing = event == QKeySequence::Undo || event == QKeySequence::Redo;
+    QPlainTextEdit::keyPressEvent(event);
+    if (undoing)
+        emit caretPlacedAfterUndo();
 }
 
 void SourceEditor::mouseReleaseEvent(QMouseEvent *event)

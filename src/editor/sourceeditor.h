@@ -39,8 +39,12 @@ public:
 signals:
     // Emitted before the editor sees the release; a handler sets handled to stop its default action.
     void rightButtonReleased(const QPoint &globalPosition, bool &handled);
+    // Undo and redo change the text first and place the caret afterwards; this comes once the
+    // caret is in its place.
+    void caretPlacedAfterUndo();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
