@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "dialogs/elementdialog.h"
+#include "dialogtesting.h"
 #include "editor/sourceeditor.h"
 #include "fakeplatform.h"
 
@@ -37,16 +38,15 @@ private slots:
 
 private:
     SourceEditor &editor() { return m_mainWindow->editor(); }
-    ElementDialog *openDialog(const char *command, const char *name);
-    ElementDialog *openAddOption(ElementDialog &dialog);
-    static void clickOn(ElementDialog &dialog, const char *button)
+    ElementDialog *openDialog(const char *command, const char *name)
     {
-        QTest::mouseClick(dialog.control<QPushButton>(button), Qt::LeftButton);
+        return openDialogByCommand(*m_mainWindow, command, name);
+    }
+    static ElementDialog *openAddOption(ElementDialog &dialog)
+    {
+        return openAddWindowByButton(dialog, "dropDownAdd", "addOptionDialog");
     }
     static void addOption(ElementDialog &addWindow, const QString &option, const QString &value);
-    static void selectRow(QListWidget &list, int row);
-    static void clickThroughWindow(QWidget *widget, QPoint position = {});
-    static void finishClosing() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     std::unique_ptr<FakePlatform> m_platform;
     std::unique_ptr<MainWindow> m_mainWindow;
@@ -55,9 +55,8 @@ private:
 void TestChoiceDialogs::init()
 {
     m_platform = std::make_unique<FakePlatform>();
-    m_mainWindow = std::make_unique<MainWindow>(*m_platform);
-    m_mainWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_mainWindow.get()));
+    m_mainWindow = showMainWindow(*m_platform);
+    QVERIFY(m_mainWindow);
     editor().replaceAllText(QString());
 }
 
@@ -68,45 +67,12 @@ void TestChoiceDialogs::cleanup()
     m_platform.reset();
 }
 
-ElementDialog *TestChoiceDialogs::openDialog(const char *command, const char *name)
-{
-    finishClosing();
-    m_mainWindow->commands().run(QString::fromLatin1(command));
-    auto *dialog = m_mainWindow->findChild<ElementDialog *>(QLatin1StringView(name));
-    if (dialog && !QTest::qWaitForWindowExposed(dialog))
-        return nullptr;
-    return dialog;
-}
-
-ElementDialog *TestChoiceDialogs::openAddOption(ElementDialog &dialog)
-{
-    clickOn(dialog, "dropDownAdd");
-    auto *addWindow = dialog.findChild<ElementDialog *>(u"addOptionDialog"_qs);
-    if (addWindow && !QTest::qWaitForWindowExposed(addWindow))
-        return nullptr;
-    return addWindow;
-}
-
 void TestChoiceDialogs::addOption(ElementDialog &addWindow, const QString &option,
                                   const QString &value)
 {
     QTest::keyClicks(addWindow.control<QLineEdit>("addOptionText"), option);
     QTest::keyClicks(addWindow.control<QLineEdit>("addOptionValue"), value);
     clickOn(addWindow, "addOptionAdd");
-}
-
-void TestChoiceDialogs::selectRow(QListWidget &list, int row)
-{
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(row)).center());
-}
-
-// Through the window system, so that the modal restriction applies as it does to the user.
-void TestChoiceDialogs::clickThroughWindow(QWidget *widget, QPoint position)
-{
-    if (position.isNull())
-        position = widget->rect().center();
-    QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {},
-                      widget->mapTo(widget->window(), position));
 }
 
 void TestChoiceDialogs::label_data()
@@ -265,14 +231,14 @@ void TestChoiceDialogs::outOfStepDeletion()
     auto *options = dialog->control<QListWidget>("dropDownOptions");
     auto *values = dialog->control<QListWidget>("dropDownValues");
     // Selecting in one list leaves the other's selection where it was.
-    selectRow(*options, 1);
+    clickRow(*options, 1);
     QCOMPARE(dialog->value("dropDownValues"), u"3"_qs);
     clickOn(*dialog, "dropDownDelete");
     QVERIFY(options->selectedItems().isEmpty());
     QVERIFY(values->selectedItems().isEmpty());
 
     // Only the value list has a selection now.
-    selectRow(*values, 0);
+    clickRow(*values, 0);
     clickOn(*dialog, "dropDownDelete");
     QCOMPARE(options->count(), 2);
     QCOMPARE(values->count(), 1);

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "dialogs/elementdialog.h"
+#include "dialogtesting.h"
 #include "editor/sourceeditor.h"
 #include "fakeplatform.h"
 
@@ -68,7 +69,10 @@ private slots:
     void commandTwiceOpensOneDialog();
 
 private:
-    ElementDialog *open(const QString &command, const QString &dialog);
+    ElementDialog *open(const QString &command, const QString &dialog)
+    {
+        return openDialogByCommand(*m_window, command, dialog);
+    }
     void typeInto(QWidget *field, const QString &text);
     void pick(ElementDialog *dialog, const QString &control, const QString &item);
     SourceEditor &editor() { return m_window->editor(); }
@@ -80,25 +84,14 @@ private:
 void TestDialogWindows::init()
 {
     m_platform = FakePlatform();
-    m_window = std::make_unique<MainWindow>(m_platform);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    editor().replaceAllText(u"AB"_qs);
-    QTextCursor cursor = editor().textCursor();
-    cursor.setPosition(1);
-    editor().setTextCursor(cursor);
+    m_window = showMainWindow(m_platform);
+    QVERIFY(m_window);
+    setTextWithCaret(editor(), u"AB"_qs, 1);
 }
 
 void TestDialogWindows::cleanup()
 {
     m_window.reset();
-}
-
-ElementDialog *TestDialogWindows::open(const QString &command, const QString &dialog)
-{
-    m_window->commands().run(command);
-    auto *opened = m_window->findChild<ElementDialog *>(dialog);
-    return opened && opened->isVisible() ? opened : nullptr;
 }
 
 void TestDialogWindows::typeInto(QWidget *field, const QString &text)
@@ -132,9 +125,7 @@ void TestDialogWindows::pick(ElementDialog *dialog, const QString &control, cons
     } else if (auto *list = dialog->findChild<QListWidget *>(control)) {
         const QList<QListWidgetItem *> found = list->findItems(item, Qt::MatchExactly);
         QVERIFY(!found.isEmpty());
-        list->scrollToItem(found.first());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(found.first()).center());
+        clickRow(*list, list->row(found.first()));
     } else {
         QFAIL(qPrintable(control));
     }
@@ -381,7 +372,7 @@ void TestDialogWindows::okInsertsElementAtCaret()
     QTest::mouseClick(opened->findChild<QPushButton *>(u"okButton"_qs), Qt::LeftButton);
     QCOMPARE(editor().getAllText(), u"A"_qs + element + u"B"_qs);
     QCOMPARE(editor().textCursor().position(), 1 + SourceEditor::withUnixLineBreaks(element).size());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    finishClosing();
     QVERIFY(opened.isNull());
     QCOMPARE(QGuiApplication::modalWindow(), nullptr);
 }
@@ -431,7 +422,7 @@ void TestDialogWindows::closingInsertsNothing()
             QTest::mouseClick(opened->findChild<QPushButton *>(u"cancelButton"_qs), Qt::LeftButton);
         else
             opened->windowHandle()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        finishClosing();
         QVERIFY2(opened.isNull(), way);
         QCOMPARE(editor().getAllText(), u"AB"_qs);
         QCOMPARE(editor().textCursor().position(), 1);
@@ -440,7 +431,7 @@ void TestDialogWindows::closingInsertsNothing()
         QVERIFY(again);
         QCOMPARE(again->value(fieldName.constData()), initial);
         QTest::mouseClick(again->findChild<QPushButton *>(u"cancelButton"_qs), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        finishClosing();
     }
 }
 
@@ -549,7 +540,7 @@ void TestDialogWindows::imageBrowseSharesMainFileDialog()
     QTest::mouseClick(browse, Qt::LeftButton);
     QCOMPARE(opened->value("imagePath"), u"/pictures/logo.gif"_qs);
     QTest::mouseClick(opened->findChild<QPushButton *>(u"cancelButton"_qs), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    finishClosing();
     QCOMPARE(m_window->mainFileDialog().fileName(), u"/pictures/logo.gif"_qs);
 
     // A later opening finds the same name after a cancelled browse.

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "dialogs/elementdialog.h"
+#include "dialogtesting.h"
 #include "editor/sourceeditor.h"
 #include "fakeplatform.h"
 
@@ -62,6 +63,7 @@ private slots:
 
     void isModalAndReturnsAtOnce();
     void opensOneInstanceOnly();
+    void setUpRunsForFreshInstanceOnly();
     void fixedFrameCentredOnScreen();
     void closingInsertsNothingAndForgetsFields_data();
     void closingInsertsNothingAndForgetsFields();
@@ -99,13 +101,9 @@ private:
 void TestElementDialog::init()
 {
     m_platform = FakePlatform();
-    m_window = std::make_unique<MainWindow>(m_platform);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    editor().replaceAllText(u"AB"_qs);
-    QTextCursor cursor = editor().textCursor();
-    cursor.setPosition(1);
-    editor().setTextCursor(cursor);
+    m_window = showMainWindow(m_platform);
+    QVERIFY(m_window);
+    setTextWithCaret(editor(), u"AB"_qs, 1);
     m_okCalls = 0;
     m_staysOpen = false;
 }
@@ -154,6 +152,24 @@ void TestElementDialog::opensOneInstanceOnly()
     QCOMPARE(find<QLineEdit>(first, "path")->text(), u"kept"_qs);
 }
 
+void TestElementDialog::setUpRunsForFreshInstanceOnly()
+{
+    QList<ElementDialog *> setUps;
+    auto openWithSetUp = [this, &setUps] {
+        return openElementDialog(*m_window, testDesign, {},
+                                 [&setUps](ElementDialog &dialog) { setUps.append(&dialog); });
+    };
+    ElementDialog *first = openWithSetUp();
+    QCOMPARE(setUps, QList<ElementDialog *>{first});
+    QCOMPARE(openWithSetUp(), first);
+    QCOMPARE(setUps.size(), 1);
+
+    QTest::mouseClick(find<QPushButton>(first, "cancelButton"), Qt::LeftButton);
+    ElementDialog *fresh = openWithSetUp();
+    QCOMPARE(setUps.size(), 2);
+    QCOMPARE(setUps.constLast(), fresh);
+}
+
 void TestElementDialog::fixedFrameCentredOnScreen()
 {
     ElementDialog *dialog = open();
@@ -189,7 +205,7 @@ void TestElementDialog::closingInsertsNothingAndForgetsFields()
         dialog->windowHandle()->close();
     else
         QTest::keyClick(dialog, Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    finishClosing();
     QVERIFY(dialog.isNull());
     QCOMPARE(m_okCalls, 0);
     QCOMPARE(editor().getAllText(), u"AB"_qs);
@@ -252,8 +268,7 @@ void TestElementDialog::listValueIsSelectedTextOrEmpty()
     auto *list = find<QListWidget>(dialog, "list");
     list->setFocus();
     QCOMPARE(dialog->value("list"), QString());
-    const QRect second = list->visualItemRect(list->item(1));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    clickRow(*list, 1);
     QCOMPARE(dialog->value("list"), u"two"_qs);
     list->clearSelection();
     QCOMPARE(dialog->value("list"), QString());
@@ -315,7 +330,7 @@ void TestElementDialog::browseKeepsLastChosenName()
 
     // The next opening starts with an empty name again.
     QTest::mouseClick(find<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    finishClosing();
     ElementDialog *again = open();
     find<QLineEdit>(again, "path")->setText(u"typed"_qs);
     QTest::mouseClick(find<QPushButton>(again, "browse"), Qt::LeftButton);
@@ -368,7 +383,7 @@ void TestElementDialog::okInsertsPiecesAndCloses()
     QTest::mouseClick(find<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     QCOMPARE(editor().getAllText(), text);
     QCOMPARE(this->caret(), caret);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    finishClosing();
     QVERIFY(dialog.isNull());
 }
 

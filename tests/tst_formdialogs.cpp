@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "dialogs/elementdialog.h"
+#include "dialogtesting.h"
 #include "editor/sourceeditor.h"
 #include "fakeplatform.h"
 
@@ -39,17 +40,14 @@ private slots:
 
 private:
     SourceEditor &editor() { return m_mainWindow->editor(); }
-    ElementDialog *openDialog(const char *command, const char *name);
+    ElementDialog *openDialog(const char *command, const char *name)
+    {
+        return openDialogByCommand(*m_mainWindow, command, name);
+    }
     ElementDialog *openAddText(ElementDialog &dialog);
     static void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-    static void clickOn(ElementDialog &dialog, const char *button)
-    {
-        click(dialog.control<QPushButton>(button));
-    }
     void addLine(ElementDialog &addWindow, const QString &line);
     static void typeInto(QWindow *window, const QByteArray &keys);
-    static void clickThroughWindow(QWidget *widget, QPoint position = {});
-    static void finishClosing() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     std::unique_ptr<FakePlatform> m_platform;
     std::unique_ptr<MainWindow> m_mainWindow;
@@ -58,9 +56,8 @@ private:
 void TestFormDialogs::init()
 {
     m_platform = std::make_unique<FakePlatform>();
-    m_mainWindow = std::make_unique<MainWindow>(*m_platform);
-    m_mainWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_mainWindow.get()));
+    m_mainWindow = showMainWindow(*m_platform);
+    QVERIFY(m_mainWindow);
     editor().replaceAllText(QString());
 }
 
@@ -71,24 +68,10 @@ void TestFormDialogs::cleanup()
     m_platform.reset();
 }
 
-ElementDialog *TestFormDialogs::openDialog(const char *command, const char *name)
-{
-    finishClosing();
-    m_mainWindow->commands().run(QString::fromLatin1(command));
-    auto *dialog = m_mainWindow->findChild<ElementDialog *>(QLatin1StringView(name));
-    if (dialog && !QTest::qWaitForWindowExposed(dialog))
-        return nullptr;
-    return dialog;
-}
-
 ElementDialog *TestFormDialogs::openAddText(ElementDialog &dialog)
 {
     dialog.control<QTabWidget>("textFieldTabs")->setCurrentIndex(1);
-    clickOn(dialog, "textAreaAdd");
-    auto *addWindow = dialog.findChild<ElementDialog *>(u"addTextDialog"_qs);
-    if (addWindow && !QTest::qWaitForWindowExposed(addWindow))
-        return nullptr;
-    return addWindow;
+    return openAddWindowByButton(dialog, "textAreaAdd", "addTextDialog");
 }
 
 void TestFormDialogs::addLine(ElementDialog &addWindow, const QString &line)
@@ -104,15 +87,6 @@ void TestFormDialogs::typeInto(QWindow *window, const QByteArray &keys)
 {
     for (char key : keys)
         QTest::keyClick(window, key);
-}
-
-// A click at the widget's centre, or at position within it, delivered like typeInto.
-void TestFormDialogs::clickThroughWindow(QWidget *widget, QPoint position)
-{
-    if (position.isNull())
-        position = widget->rect().center();
-    QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {},
-                      widget->mapTo(widget->window(), position));
 }
 
 void TestFormDialogs::layout()
@@ -157,10 +131,7 @@ void TestFormDialogs::formUntouched()
 
 void TestFormDialogs::formPickedAndTypedFields()
 {
-    editor().replaceAllText(u"[]"_qs);
-    QTextCursor caret = editor().textCursor();
-    caret.setPosition(1);
-    editor().setTextCursor(caret);
+    setTextWithCaret(editor(), u"[]"_qs, 1);
 
     ElementDialog *dialog = openDialog("dialog.form", "formDialog");
     QVERIFY(dialog);
@@ -242,8 +213,7 @@ void TestFormDialogs::textAreaThreeLinesDeleteOne()
     QCOMPARE(lines->count(), 3);
 
     click(lines->viewport());   // outside the items: no effect on the selection
-    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
-                      lines->visualItemRect(lines->item(0)).center());
+    clickRow(*lines, 0);
     QCOMPARE(dialog->value("textAreaLines"), u"one"_qs);
     clickOn(*dialog, "textAreaDelete");
     QVERIFY(lines->selectedItems().isEmpty());

@@ -1,19 +1,14 @@
 #include "dialogs/choicedialogs.h"
 
 #include "dialogs/choiceelements.h"
-#include "dialogs/dialogfamily.h"
-#include "dialogs/elementdialog.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
 using enum ControlKind;
 
-const DialogDesign labelDesign{
+const DialogDesign labelDialogDesign{
     "labelDialog", u"标签", {344, 134}, {
         {GroupBox, "labelFrame", u"", {2, 0, 334, 72}},
         {Label, "labelTextLabel", u"标签：", {22, 24, 40, 32}, "labelFrame", "labelText"},
@@ -22,7 +17,7 @@ const DialogDesign labelDesign{
         {CancelButton, "labelCancel", u"取消", {273, 77, 50, 25}},
     }};
 
-const DialogDesign buttonDesign{
+const DialogDesign buttonDialogDesign{
     "buttonDialog", u"按钮", {380, 188}, {
         {GroupBox, "buttonFrame", u"", {1, 0, 370, 120}},
         {Label, "buttonTypeLabel", u"类型：", {30, 16, 64, 24}, "buttonFrame", "buttonType"},
@@ -37,7 +32,7 @@ const DialogDesign buttonDesign{
     },
     "buttonType"};
 
-const DialogDesign dropDownDesign{
+const DialogDesign dropDownDialogDesign{
     "dropDownDialog", u"下拉框", {380, 326}, {
         {GroupBox, "dropDownFrame", u"", {1, -2, 368, 266}},
         {Label, "dropDownNameLabel", u"名称：", {23, 18, 48, 24}, "dropDownFrame", "dropDownName"},
@@ -53,6 +48,28 @@ const DialogDesign dropDownDesign{
         {CancelButton, "dropDownCancel", u"取消", {291, 272, 50, 25}},
     }};
 
+ElementResult labelElement(ElementDialog &dialog, const QString &)
+{
+    return {labelPieces(dialog.value("labelText"))};
+}
+
+ElementResult buttonElement(ElementDialog &dialog, const QString &)
+{
+    return {buttonPieces({dialog.value("buttonType"), dialog.value("buttonName"),
+                          dialog.value("buttonValue")})};
+}
+
+// With "是否多选项" ticked the dialog stays open for another element.
+ElementResult dropDownElement(ElementDialog &dialog, const QString &)
+{
+    const SelectFields fields{dialog.value("dropDownName"), dialog.isChecked("dropDownMultiple"),
+                              listEntries(*dialog.control<QListWidget>("dropDownOptions")),
+                              listEntries(*dialog.control<QListWidget>("dropDownValues"))};
+    return {selectPieces(fields), fields.multiple};
+}
+
+namespace {
+
 const DialogDesign addOptionDesign{
     "addOptionDialog", u"添加", {309, 197}, {
         {GroupBox, "addOptionFrame", u"", {1, -1, 300, 128}},
@@ -63,26 +80,6 @@ const DialogDesign addOptionDesign{
         {OkButton, "addOptionAdd", u"添加", {180, 136, 50, 25}},
         {CancelButton, "addOptionCancel", u"取消", {238, 136, 50, 25}},
     }};
-
-ElementResult readLabel(ElementDialog &dialog, const QString &)
-{
-    return {labelPieces(dialog.value("labelText"))};
-}
-
-ElementResult readButton(ElementDialog &dialog, const QString &)
-{
-    return {buttonPieces({dialog.value("buttonType"), dialog.value("buttonName"),
-                          dialog.value("buttonValue")})};
-}
-
-// With "是否多选项" ticked the dialog stays open for another element.
-ElementResult readDropDown(ElementDialog &dialog, const QString &)
-{
-    const SelectFields fields{dialog.value("dropDownName"), dialog.isChecked("dropDownMultiple"),
-                              listEntries(*dialog.control<QListWidget>("dropDownOptions")),
-                              listEntries(*dialog.control<QListWidget>("dropDownValues"))};
-    return {selectPieces(fields), fields.multiple};
-}
 
 // Appends one entry to each list and empties the fields for the next pair.
 void addOption(ElementDialog &addWindow, QListWidget &options, QListWidget &values)
@@ -96,7 +93,9 @@ void addOption(ElementDialog &addWindow, QListWidget &options, QListWidget &valu
     optionField->setFocus();
 }
 
-void wireDropDownLists(ElementDialog &dialog)
+} // namespace
+
+void setUpDropDownDialog(ElementDialog &dialog)
 {
     auto *options = dialog.control<QListWidget>("dropDownOptions");
     auto *values = dialog.control<QListWidget>("dropDownValues");
@@ -115,25 +114,3 @@ void wireDropDownLists(ElementDialog &dialog)
                      });
 }
 
-} // namespace
-
-ElementDialog *openLabelDialog(MainWindow &mainWindow)
-{
-    return openElementDialog(mainWindow, labelDesign, readLabel);
-}
-
-ElementDialog *openButtonDialog(MainWindow &mainWindow)
-{
-    ElementDialog *dialog = openElementDialog(mainWindow, buttonDesign, readButton);
-    if (needsFamilySetUp(*dialog))
-        keepTypedText(*dialog->control<QComboBox>("buttonType"));
-    return dialog;
-}
-
-ElementDialog *openDropDownDialog(MainWindow &mainWindow)
-{
-    ElementDialog *dialog = openElementDialog(mainWindow, dropDownDesign, readDropDown);
-    if (needsFamilySetUp(*dialog))
-        wireDropDownLists(*dialog);
-    return dialog;
-}

@@ -29,7 +29,8 @@ struct ControlDesign {
     ControlKind kind;
     const char *name;               // objectName: code and tests find controls by it, never by caption
     const char16_t *text = u"";
-    QRect geometry;                 // within the parent: x, y, width, height
+    QRect geometry;                 // within the parent: x, y, width, height; a control on a tab
+                                    // page counts from the tab control's corner, tab row included
     const char *parent = nullptr;   // enclosing group box or tab page; nullptr is the window
     const char *buddy = nullptr;
     std::initializer_list<const char16_t *> items = {};

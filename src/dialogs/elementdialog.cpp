@@ -9,13 +9,16 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabWidget>
 #include <QWindow>
 
@@ -24,6 +27,50 @@ namespace {
 QString text(const char16_t *literal)
 {
     return QString::fromUtf16(literal);
+}
+
+// A tab control that tells, before it is first laid out, where its pages will start.
+class DesignTabControl : public QTabWidget
+{
+public:
+    using QTabWidget::QTabWidget;
+
+    QPoint pageCorner() const
+    {
+        QStyleOptionTabWidgetFrame option;
+        initStyleOption(&option);
+        return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).topLeft();
+    }
+};
+
+// A closed window may still wait for its deletion; it does not count.
+ElementDialog *openInstance(const QWidget &owner, const DialogDesign &design)
+{
+    const auto instances = owner.findChildren<ElementDialog *>(QLatin1StringView(design.name),
+                                                               Qt::FindDirectChildrenOnly);
+    for (ElementDialog *window : instances) {
+        if (window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+void bringToFront(ElementDialog &window)
+{
+    window.showNormal();
+    window.raise();
+    window.activateWindow();
+}
+
+void showCentred(ElementDialog &window, const DialogDesign &design)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize screenSize = screen->size();
+        window.move((screenSize.width() - design.size.width()) / 2,
+                    (screenSize.height() - design.size.height()) / 2);
+    }
+    window.show();
+    window.fitOuterSize();
 }
 
 } // namespace
@@ -48,6 +95,8 @@ ElementDialog::ElementDialog(const DialogDesign &design, MainWindow &mainWindow,
 
 void ElementDialog::buildControls(const DialogDesign &design)
 {
+    // The tab control lays its pages out below the tab row; the design counts from its corner.
+    QHash<const QWidget *, QPoint> pageCorners;
     for (const ControlDesign &c : design.controls) {
         QWidget *parent = this;
         if (c.parent) {
@@ -102,14 +151,15 @@ void ElementDialog::buildControls(const DialogDesign &design)
             widget = new QGroupBox(caption, parent);
             break;
         case ControlKind::TabControl:
-            widget = new QTabWidget(parent);
+            widget = new DesignTabControl(parent);
             break;
         case ControlKind::TabPage: {
-            auto *tabs = qobject_cast<QTabWidget *>(parent);
+            auto *tabs = dynamic_cast<DesignTabControl *>(parent);
             Q_ASSERT_X(tabs, c.name, "a tab page's parent must be a tab control");
             auto *page = new QWidget;
             page->setObjectName(QLatin1StringView(c.name));
             tabs->addTab(page, caption);
+            pageCorners.insert(page, tabs->pageCorner());
             continue;
         }
         case ControlKind::OkButton:
@@ -144,7 +194,7 @@ void ElementDialog::buildControls(const DialogDesign &design)
         }
         }
         widget->setObjectName(QLatin1StringView(c.name));
-        widget->setGeometry(c.geometry);
+        widget->setGeometry(c.geometry.translated(-pageCorners.value(parent)));
     }
     // Labels name their fields, so each field carries its label's text as its accessible name.
     for (const ControlDesign &c : design.controls) {
@@ -231,28 +281,18 @@ void ElementDialog::pressOk(const QString &button)
     }
 }
 
-ElementDialog *openElementDialog(MainWindow &mainWindow, const DialogDesign &design, OkHandler onOk)
+ElementDialog *openElementDialog(MainWindow &mainWindow, const DialogDesign &design, OkHandler onOk,
+                                 const DialogSetUp &setUp)
 {
-    const auto instances = mainWindow.findChildren<ElementDialog *>(QLatin1StringView(design.name),
-                                                                    Qt::FindDirectChildrenOnly);
-    for (ElementDialog *open : instances) {
-        // A closed instance may still wait for its deletion; it does not count.
-        if (open->isVisible()) {
-            open->showNormal();
-            open->raise();
-            open->activateWindow();
-            return open;
-        }
+    if (ElementDialog *open = openInstance(mainWindow, design)) {
+        bringToFront(*open);
+        return open;
     }
     auto *dialog = new ElementDialog(design, mainWindow, std::move(onOk));
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QSize screenSize = screen->size();
-        dialog->move((screenSize.width() - design.size.width()) / 2,
-                     (screenSize.height() - design.size.height()) / 2);
-    }
+    if (setUp)
+        setUp(*dialog);
     // Modal to the whole program, yet this returns at once: the dialog's buttons do the work.
-    dialog->show();
-    dialog->fitOuterSize();
+    showCentred(*dialog, design);
     return dialog;
 }
 
@@ -260,4 +300,61 @@ void closeElementDialog(ElementDialog &dialog)
 {
     // Closing from inside a handler is safe: the instance is deleted once control returns.
     dialog.close();
+}
+
+ElementDialog *openAddWindow(ElementDialog &dialog, const DialogDesign &design,
+                             std::function<void(ElementDialog &addWindow)> onAdd)
+{
+    if (ElementDialog *open = openInstance(dialog, design)) {
+        bringToFront(*open);
+        return open;
+    }
+    auto addToOpenDialog = [owner = QPointer<ElementDialog>(&dialog),
+                            onAdd = std::move(onAdd)](ElementDialog &addWindow, const QString &) {
+        // A press that arrives while the dialog is closing changes nothing.
+        if (owner && owner->isVisible())
+            onAdd(addWindow);
+        return ElementResult{{}, true};
+    };
+    auto *window = new ElementDialog(design, dialog.mainWindow(), std::move(addToOpenDialog));
+    // A window owned by the modal dialog is not blocked by it; it is destroyed with it.
+    window->setParent(&dialog, window->windowFlags());
+    window->setWindowModality(Qt::NonModal);
+    QObject::connect(&dialog, &QDialog::finished, window, &QWidget::close);
+    showCentred(*window, design);
+    // The first field takes the keys at once, before the window system has activated the window.
+    for (const ControlDesign &control : design.controls) {
+        if (control.kind == ControlKind::LineEdit) {
+            window->control<QWidget>(control.name)->setFocus();
+            break;
+        }
+    }
+    window->activateWindow();
+    return window;
+}
+
+QStringList listEntries(const QListWidget &list)
+{
+    QStringList entries;
+    entries.reserve(list.count());
+    for (int row = 0; row < list.count(); ++row)
+        entries.append(list.item(row)->text());
+    return entries;
+}
+
+void appendAndSelect(QListWidget &list, const QString &entry)
+{
+    list.addItem(entry);
+    QListWidgetItem *item = list.item(list.count() - 1);
+    list.setCurrentItem(item);
+    list.scrollToItem(item);
+}
+
+void deleteSelectedEntry(QListWidget &list)
+{
+    const QList<QListWidgetItem *> selected = list.selectedItems();
+    if (selected.isEmpty())
+        return;
+    delete list.takeItem(list.row(selected.constFirst()));
+    list.clearSelection();
 }

@@ -10,6 +10,7 @@
 class MainWindow;
 class MainFileDialog;
 class QLineEdit;
+class QListWidget;
 class SourceEditor;
 
 // What "确定" produces: the pieces to insert, one insertAtSelection each, and whether the dialog
@@ -22,6 +23,8 @@ struct ElementResult {
 class ElementDialog;
 // Reads the fields when the OK button named okButton is pressed and builds the element.
 using OkHandler = std::function<ElementResult(ElementDialog &dialog, const QString &okButton)>;
+// Wires what the design cannot say (buttons a family connects by name) into a fresh instance.
+using DialogSetUp = std::function<void(ElementDialog &dialog)>;
 
 // One opening of an element dialog, built afresh from its design and destroyed when it closes.
 class ElementDialog : public QDialog
@@ -65,6 +68,22 @@ private:
 };
 
 // Opens the dialog of that design modally and returns at once. When it is open already, no second
-// one is made: the open one comes to the front. Returns the open dialog.
-ElementDialog *openElementDialog(MainWindow &mainWindow, const DialogDesign &design, OkHandler onOk);
+// one is made: the open one comes to the front, and setUp does not run again. Returns the open
+// dialog.
+ElementDialog *openElementDialog(MainWindow &mainWindow, const DialogDesign &design, OkHandler onOk,
+                                 const DialogSetUp &setUp = {});
 void closeElementDialog(ElementDialog &dialog);
+
+// Opens the add window of that design beside its dialog, modeless: the dialog's modal restriction
+// does not hold it back, both take input, and it closes with the dialog. When one is open already
+// it comes to the front, keeping its fields. onAdd runs for each press of the add window's OK
+// button, and only while the dialog is still open.
+ElementDialog *openAddWindow(ElementDialog &dialog, const DialogDesign &design,
+                             std::function<void(ElementDialog &addWindow)> onAdd);
+
+// The lists the add windows fill.
+QStringList listEntries(const QListWidget &list);
+// The new entry becomes the selected one and scrolls into view.
+void appendAndSelect(QListWidget &list, const QString &entry);
+// Deletes the selected entry, if any; afterwards nothing is selected.
+void deleteSelectedEntry(QListWidget &list);

@@ -7,12 +7,6 @@
 
 namespace {
 
-struct ElementDialogCommand {
-    const char16_t *command;
-    const DialogDesign &design;
-    ElementResult (*onOk)(ElementDialog &dialog, const QString &okButton);
-};
-
 const ElementDialogCommand elementDialogCommands[] = {
     {u"dialog.hyperlink", hyperlinkDialogDesign, hyperlinkElement},
     {u"dialog.email", emailLinkDialogDesign, emailLinkElement},
@@ -29,11 +23,16 @@ const ElementDialogCommand elementDialogCommands[] = {
 
 } // namespace
 
-void defineElementDialogCommands(MainWindow &mainWindow)
+void defineDialogCommands(MainWindow &mainWindow, std::span<const ElementDialogCommand> commands)
 {
-    for (const ElementDialogCommand &entry : elementDialogCommands) {
+    for (const ElementDialogCommand &entry : commands) {
         mainWindow.commands().define(QString::fromUtf16(entry.command), [&mainWindow, &entry] {
-            openElementDialog(mainWindow, entry.design, entry.onOk);
+            openElementDialog(mainWindow, entry.design, entry.onOk, entry.setUp);
         });
     }
+}
+
+void defineElementDialogCommands(MainWindow &mainWindow)
+{
+    defineDialogCommands(mainWindow, elementDialogCommands);
 }

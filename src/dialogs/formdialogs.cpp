@@ -1,21 +1,17 @@
 #include "dialogs/formdialogs.h"
 
-#include "app/mainwindow.h"
 #include "dialogs/choicedialogs.h"
-#include "dialogs/dialogfamily.h"
-#include "dialogs/elementdialog.h"
+#include "dialogs/elementdialogcommands.h"
 #include "dialogs/formelements.h"
 
-#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 
 namespace {
 
 using enum ControlKind;
 
-const DialogDesign formDesign{
+const DialogDesign formDialogDesign{
     "formDialog", u"表域", {380, 171}, {
         {GroupBox, "formFrame", u"", {2, 0, 368, 104}},
         {Label, "formMethodLabel", u"发送到方法：", {16, 16, 78, 32}, "formFrame", "formMethod"},
@@ -27,8 +23,7 @@ const DialogDesign formDesign{
         {CancelButton, "formCancel", u"取消", {304, 112, 50, 25}},
     }};
 
-// Controls on the pages are placed from the tab control's corner, tab row included.
-const DialogDesign textFieldDesign{
+const DialogDesign textFieldDialogDesign{
     "textFieldDialog", u"文本框", {326, 261}, {
         {TabControl, "textFieldTabs", u"", {-1, 0, 370, 313}},
         {TabPage, "inputPage", u"         单行文本框      ", {}, "textFieldTabs"},
@@ -68,7 +63,7 @@ const DialogDesign addTextDesign{
         {CancelButton, "addTextCancel", u"取消", {296, 96, 50, 25}},
     }};
 
-ElementResult readForm(ElementDialog &dialog, const QString &)
+ElementResult formElement(ElementDialog &dialog, const QString &)
 {
     return {formPieces({dialog.value("formMethod"), dialog.value("formAction")})};
 }
@@ -83,7 +78,7 @@ PasswordChoice passwordChoice(const ElementDialog &dialog)
 }
 
 // Each page's "确定" reads only its own page. The text area page stays open for another one.
-ElementResult readTextFieldPage(ElementDialog &dialog, const QString &okButton)
+ElementResult textFieldElement(ElementDialog &dialog, const QString &okButton)
 {
     if (okButton == u"textAreaOk") {
         const TextAreaFields fields{dialog.value("textAreaName"), dialog.value("textAreaWidth"),
@@ -95,18 +90,7 @@ ElementResult readTextFieldPage(ElementDialog &dialog, const QString &okButton)
                          passwordChoice(dialog)})};
 }
 
-// The tab control lays its pages out below the tab row; the design counts from its corner.
-void placeFromTabControlCorner(QTabWidget &tabs)
-{
-    const QPoint pageCorner = tabs.currentWidget()->mapTo(&tabs, QPoint());
-    for (int index = 0; index < tabs.count(); ++index) {
-        QWidget *page = tabs.widget(index);
-        for (QWidget *control : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            control->move(control->pos() - pageCorner);
-    }
-}
-
-void wireTextAreaPage(ElementDialog &dialog)
+void setUpTextAreaPage(ElementDialog &dialog)
 {
     auto *lines = dialog.control<QListWidget>("textAreaLines");
     QObject::connect(dialog.control<QPushButton>("textAreaAdd"), &QPushButton::clicked, &dialog,
@@ -120,32 +104,17 @@ void wireTextAreaPage(ElementDialog &dialog)
                      [lines] { deleteSelectedEntry(*lines); });
 }
 
+const ElementDialogCommand formPageCommands[] = {
+    {u"dialog.form", formDialogDesign, formElement},
+    {u"dialog.textField", textFieldDialogDesign, textFieldElement, setUpTextAreaPage},
+    {u"dialog.label", labelDialogDesign, labelElement},
+    {u"dialog.button", buttonDialogDesign, buttonElement},
+    {u"dialog.dropDown", dropDownDialogDesign, dropDownElement, setUpDropDownDialog},
+};
+
 } // namespace
-
-ElementDialog *openFormDialog(MainWindow &mainWindow)
-{
-    ElementDialog *dialog = openElementDialog(mainWindow, formDesign, readForm);
-    if (needsFamilySetUp(*dialog))
-        keepTypedText(*dialog->control<QComboBox>("formMethod"));
-    return dialog;
-}
-
-ElementDialog *openTextFieldDialog(MainWindow &mainWindow)
-{
-    ElementDialog *dialog = openElementDialog(mainWindow, textFieldDesign, readTextFieldPage);
-    if (needsFamilySetUp(*dialog)) {
-        placeFromTabControlCorner(*dialog->control<QTabWidget>("textFieldTabs"));
-        wireTextAreaPage(*dialog);
-    }
-    return dialog;
-}
 
 void defineFormDialogCommands(MainWindow &mainWindow)
 {
-    CommandRouter &commands = mainWindow.commands();
-    commands.define(u"dialog.form"_qs, [&mainWindow] { openFormDialog(mainWindow); });
-    commands.define(u"dialog.textField"_qs, [&mainWindow] { openTextFieldDialog(mainWindow); });
-    commands.define(u"dialog.label"_qs, [&mainWindow] { openLabelDialog(mainWindow); });
-    commands.define(u"dialog.button"_qs, [&mainWindow] { openButtonDialog(mainWindow); });
-    commands.define(u"dialog.dropDown"_qs, [&mainWindow] { openDropDownDialog(mainWindow); });
+    defineDialogCommands(mainWindow, formPageCommands);
 }
