@@ -56,7 +56,8 @@ int main(int argc, char *argv[])
     QtPlatform platform;
     MainWindow window(platform);
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::fprintf(stderr, "the main window was not shown\n");
     bool ok = true;
     static const char *pageNames[] = {"main-window", "toolbar-text", "toolbar-form",
                                       "toolbar-special-characters", "toolbar-media"};
