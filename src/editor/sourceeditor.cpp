@@ -33,6 +33,7 @@ SourceEditor::SourceEditor(QWidget *parent)
     , m_designBackground(designBackground)
 {
     setObjectName(u"sourceEditor"_qs);
+    setAccessibleName(u"源代码"_qs);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);

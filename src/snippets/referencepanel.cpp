@@ -34,6 +34,8 @@ ReferencePanel::ReferencePanel(QWidget *parent)
         list->setObjectName(QLatin1StringView(design.listName));
         list->setGeometry(0, design.top, listWidth, designListHeight);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        // Named as the tools menu names its page: "vb参考" ...
+        list->setAccessibleName(QString::fromUtf16(design.pageTitle) + u"参考"_qs);
         for (const char16_t *entry : design.entries)
             list->addItem(QString::fromUtf16(entry));
         addTab(page, QString::fromUtf16(design.pageTitle));
