@@ -3,11 +3,14 @@
 //
 //   yanzhoubench [--quick]
 //
-// Prints min / median / max over several runs of each figure.
+// Prints min / median / max over several runs of each figure, then, for comparison, what the bare
+// text widget costs for the same 10 MB page. The modes --open-breakdown, --open-probe and
+// --typing-probe PAGE run one part alone, for a profiler.
 
 #include "app/fonts.h"
 #include "app/mainwindow.h"
 #include "document/documentcommands.h"
+#include "document/pagecodec.h"
 #include "editor/sourceeditor.h"
 #include "platform/platform.h"
 
@@ -15,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -31,6 +35,7 @@ class BenchPlatform : public Platform
 {
 public:
     QString nextFile;
+    FontChoice nextFont;
 
     Answer askYesNoCancel(const QString &, const QString &) override { return Answer::No; }
     void reportError(const QString &caption, const QString &text) override
@@ -38,7 +43,7 @@ public:
         std::fprintf(stderr, "error: %s: %s\n", qPrintable(caption), qPrintable(text));
     }
     std::optional<QString> chooseFile(const FileDialogRequest &) override { return nextFile; }
-    std::optional<FontChoice> chooseFont(const FontChoice &initial) override { return initial; }
+    std::optional<FontChoice> chooseFont(const FontChoice &) override { return nextFont; }
     QString clipboardText() const override { return m_clipboard; }
     bool clipboardHasText() const override { return true; }
     void setClipboardText(const QString &text) override { m_clipboard = text; }
@@ -148,6 +153,110 @@ int runOpenProbe(const QString &path)
         window.document().openDocument();
         waitUntilIdle(window);
     }
+    for (int i = 0; i < 3; ++i) {
+        platform.nextFont = FontChoice{u"宋体"_qs, 10 + i % 2, QColor(Qt::darkBlue), true};
+        window.commands().run(u"font"_qs);
+        waitUntilIdle(window);
+    }
+    return 0;
+}
+
+// Child mode: where the time of an open goes, next to what the bare text widget costs.
+int runOpenBreakdown(const QString &path)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readAll();
+    std::printf("read %.1f ms\n", elapsedMs(timer));
+    timer.restart();
+    const QString text = PageCodec::decode(bytes);
+    std::printf("decode %.1f ms\n", elapsedMs(timer));
+    {
+        QPlainTextEdit bare;
+        bare.show();
+        waitUntilIdle(bare);
+        timer.restart();
+        bare.setPlainText(text);
+        waitUntilIdle(bare);
+        std::printf("bare QPlainTextEdit::setPlainText to idle %.1f ms\n", elapsedMs(timer));
+        QTextCursor middle = bare.textCursor();
+        middle.setPosition(bare.document()->characterCount() / 2);
+        bare.setTextCursor(middle);
+        std::vector<double> typing;
+        for (int i = 0; i < 200; ++i) {
+            timer.restart();
+            QTest::keyClick(&bare, Qt::Key_A);
+            QCoreApplication::processEvents();
+            typing.push_back(elapsedMs(timer));
+        }
+        std::sort(typing.begin(), typing.end());
+        std::printf("bare QPlainTextEdit keystroke median %.3f ms\n", typing[typing.size() / 2]);
+        QTextCursor all(bare.document());
+        all.select(QTextCursor::Document);
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        timer.restart();
+        all.mergeCharFormat(bold);
+        waitUntilIdle(bare);
+        std::printf("bare QPlainTextEdit bold over the whole text to idle %.1f ms\n", elapsedMs(timer));
+    }
+    BenchPlatform platform;
+    MainWindow window(platform);
+    window.show();
+    waitUntilIdle(window);
+    timer.restart();
+    window.editor().replaceAllText(text);
+    waitUntilIdle(window);
+    std::printf("editor replaceAllText to idle %.1f ms\n", elapsedMs(timer));
+    SourceEditor &editor = window.editor();
+    editor.setFocus();
+    QTextCursor middle = editor.textCursor();
+    middle.setPosition(editor.document()->characterCount() / 2);
+    editor.setTextCursor(middle);
+    const auto medianKeystroke = [&editor](bool repaint) {
+        std::vector<double> times;
+        for (int i = 0; i < 200; ++i) {
+            QElapsedTimer t;
+            t.start();
+            QTest::keyClick(&editor, Qt::Key_A);
+            if (repaint)
+                QCoreApplication::processEvents();
+            times.push_back(elapsedMs(t));
+        }
+        std::sort(times.begin(), times.end());
+        return times[times.size() / 2];
+    };
+    std::printf("editor keystroke median %.3f ms, without repaint %.3f ms\n", medianKeystroke(true),
+                medianKeystroke(false));
+    editor.disconnect(SIGNAL(textChanged()));
+    std::printf("editor keystroke median without the status bar %.3f ms\n", medianKeystroke(true));
+    timer.restart();
+    PageCodec::encodedLength(text);
+    std::printf("encodedLength %.1f ms\n", elapsedMs(timer));
+    return 0;
+}
+
+// Child mode: many keystrokes in the middle of a large page, for a profiler to look at.
+int runTypingProbe(const QString &path)
+{
+    BenchPlatform platform;
+    MainWindow window(platform);
+    window.show();
+    waitUntilIdle(window);
+    platform.nextFile = path;
+    window.document().openDocument();
+    waitUntilIdle(window);
+    SourceEditor &editor = window.editor();
+    editor.setFocus();
+    QTextCursor middle = editor.textCursor();
+    middle.setPosition(editor.document()->characterCount() / 2);
+    editor.setTextCursor(middle);
+    for (int i = 0; i < 2000; ++i) {
+        QTest::keyClick(&editor, Qt::Key_A);
+        editor.viewport()->repaint();
+    }
     return 0;
 }
 
@@ -178,6 +287,10 @@ int main(int argc, char *argv[])
         return runStartupProbe();
     if (const qsizetype at = args.indexOf(u"--memory-probe"_qs); at >= 0)
         return runMemoryProbe(args.value(at + 1));
+    if (const qsizetype at = args.indexOf(u"--open-breakdown"_qs); at >= 0)
+        return runOpenBreakdown(args.value(at + 1));
+    if (const qsizetype at = args.indexOf(u"--typing-probe"_qs); at >= 0)
+        return runTypingProbe(args.value(at + 1));
     if (const qsizetype at = args.indexOf(u"--open-probe"_qs); at >= 0)
         return runOpenProbe(args.value(at + 1));
 
@@ -203,6 +316,10 @@ int main(int argc, char *argv[])
         Figures save{u"save %1 MB page"_qs.arg(megabytes), {}};
         const int pageRuns = megabytes == 50 ? std::max(3, runs / 2) : runs;
         for (int i = 0; i < pageRuns; ++i) {
+            // Each open starts from the start page, as a user's first open does, so the figure
+            // does not include freeing the page opened before.
+            window.document().newDocument(DocumentCommands::Page::Html);
+            waitUntilIdle(window);
             platform.nextFile = page;
             QElapsedTimer timer;
             timer.start();
@@ -234,7 +351,8 @@ int main(int argc, char *argv[])
             QElapsedTimer timer;
             timer.start();
             QTest::keyClick(&editor, Qt::Key_A);
-            editor.viewport()->repaint();
+            // What the keystroke made dirty is painted, as the event loop would paint it.
+            QCoreApplication::processEvents();
             typing.values.push_back(elapsedMs(timer));
         }
         print(typing);
@@ -244,10 +362,22 @@ int main(int argc, char *argv[])
             QElapsedTimer timer;
             timer.start();
             window.commands().run(u"snippet.table"_qs);
-            editor.viewport()->repaint();
+            QCoreApplication::processEvents();
             snippet.values.push_back(elapsedMs(timer));
         }
         print(snippet);
+
+        // The font command formats the whole text; the dialog answers with a bold face at once.
+        Figures font{u"font command on a 10 MB page"_qs, {}};
+        for (int i = 0; i < (quick ? 3 : 5); ++i) {
+            platform.nextFont = FontChoice{u"宋体"_qs, 10 + i % 2, QColor(Qt::darkBlue), true};
+            QElapsedTimer timer;
+            timer.start();
+            window.commands().run(u"font"_qs);
+            waitUntilIdle(window);
+            font.values.push_back(elapsedMs(timer));
+        }
+        print(font);
     }
 
     Figures rss{u"resident memory after opening 10 MB"_qs, {}, u"MB"_qs};
@@ -263,5 +393,12 @@ int main(int argc, char *argv[])
     }
     print(rss);
     print(peak);
+
+    std::printf("\nThe same 10 MB page in a bare text widget, and the parts of an open, one run:\n");
+    QProcess breakdown;
+    breakdown.start(QCoreApplication::applicationFilePath(),
+                    {u"--open-breakdown"_qs, folder.filePath(u"page10.html"_qs)});
+    breakdown.waitForFinished(300000);
+    std::printf("%s", breakdown.readAllStandardOutput().constData());
     return 0;
 }

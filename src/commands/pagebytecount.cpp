@@ -13,9 +13,11 @@ constexpr qsizetype lineBreakBytes = 2;
 
 } // namespace
 
-PageByteCount::PageByteCount(QTextDocument &document, QObject *parent)
+PageByteCount::PageByteCount(QTextDocument &document, std::function<bool()> formatOnly,
+                             QObject *parent)
     : QObject(parent)
     , m_document(document)
+    , m_formatOnly(std::move(formatOnly))
 {
     recountAll();
     connect(&document, &QTextDocument::contentsChange, this, &PageByteCount::contentsChange);
@@ -26,20 +28,34 @@ qsizetype PageByteCount::byteCount() const
     return m_textBytes + lineBreakBytes * (qsizetype(m_lineBytes.size()) - 1);
 }
 
-qsizetype PageByteCount::lineBytes(const QTextBlock &block)
+qsizetype PageByteCount::lineBytes(QStringView line)
 {
-    QString text = block.text();
     // A line separator inside a block is written as a line break, as the editor's text shows it.
-    text.replace(QChar::LineSeparator, u'\n');
-    return PageCodec::encodedLength(text);
+    if (!line.contains(QChar::LineSeparator))
+        return PageCodec::encodedLength(line);
+    return PageCodec::encodedLength(line.toString().replace(QChar::LineSeparator, u'\n'));
 }
 
+qsizetype PageByteCount::lineBytes(const QTextBlock &block)
+{
+    return lineBytes(block.text());
+}
+
+// One pass over the whole text, cheaper than asking each block for its text.
 void PageByteCount::recountAll()
 {
+    const QString text = m_document.toRawText();
     m_lineBytes.clear();
     m_lineBytes.reserve(m_document.blockCount());
-    for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next())
-        m_lineBytes.push_back(lineBytes(block));
+    qsizetype lineStart = 0;
+    for (;;) {
+        const qsizetype lineEnd = text.indexOf(QChar::ParagraphSeparator, lineStart);
+        m_lineBytes.push_back(lineBytes(QStringView(text).sliced(
+            lineStart, (lineEnd < 0 ? text.size() : lineEnd) - lineStart)));
+        if (lineEnd < 0)
+            break;
+        lineStart = lineEnd + 1;
+    }
     m_textBytes = std::accumulate(m_lineBytes.begin(), m_lineBytes.end(), qsizetype(0));
 }
 
@@ -48,12 +64,19 @@ void PageByteCount::recountAll()
 // count of removed characters is not needed for that.
 void PageByteCount::contentsChange(int position, int, int charsAdded)
 {
+    // Formatting the whole page must not cost encoding the whole page.
+    if (m_formatOnly && m_formatOnly())
+        return;
     const auto blockAt = [this](int at) {
         const QTextBlock block = m_document.findBlock(at);
         return block.isValid() ? block : m_document.lastBlock();
     };
     const QTextBlock first = blockAt(position);
     const QTextBlock last = blockAt(position + charsAdded);
+    if (first == m_document.firstBlock() && last == m_document.lastBlock()) {
+        recountAll();
+        return;
+    }
     const int firstIndex = first.blockNumber();
     const int lastIndex = last.blockNumber();
     const int oldLastIndex = lastIndex + int(m_lineBytes.size()) - m_document.blockCount();

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <vector>
 
 class QTextBlock;
@@ -15,16 +16,20 @@ class PageByteCount : public QObject
     Q_OBJECT
 
 public:
-    explicit PageByteCount(QTextDocument &document, QObject *parent = nullptr);
+    // formatOnly tells, during a change, that only character formats change, not the text.
+    PageByteCount(QTextDocument &document, std::function<bool()> formatOnly,
+                  QObject *parent = nullptr);
 
     qsizetype byteCount() const;
 
 private:
     void contentsChange(int position, int charsRemoved, int charsAdded);
     void recountAll();
+    static qsizetype lineBytes(QStringView line);
     static qsizetype lineBytes(const QTextBlock &block);
 
     QTextDocument &m_document;
+    std::function<bool()> m_formatOnly;
     // The encoded bytes of each line, its line break not included.
     std::vector<qsizetype> m_lineBytes;
     qsizetype m_textBytes = 0;

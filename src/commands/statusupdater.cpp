@@ -38,7 +38,7 @@ StatusUpdater::StatusUpdater(SourceEditor &editor, StatusBar &statusBar, Documen
     , m_editor(editor)
     , m_statusBar(statusBar)
     , m_document(document)
-    , m_byteCount(*editor.document())
+    , m_byteCount(*editor.document(), [&editor] { return editor.isChangingFormatOnly(); })
 {
     // The document reports where it changed before the editor reports that it changed, so the
     // byte count is current when the panes are written.

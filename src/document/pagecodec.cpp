@@ -214,6 +214,11 @@ QString decode(QByteArrayView bytes)
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     const Tables *table = nullptr;
     for (qsizetype i = 0; i < n;) {
+        // Most of a page is printable ASCII: copy such runs without further questions.
+        while (i < n && b[i] >= 0x20 && b[i] < 0x7F)
+            *out++ = b[i++];
+        if (i == n)
+            break;
         const unsigned c = b[i];
         if (c < 0x80) {
             if (c == '\r' || c == '\n') {

@@ -8,6 +8,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace {
 
 constexpr QColor designBackground(255, 168, 255);
@@ -56,9 +58,14 @@ SourceEditor::SourceEditor(QWidget *parent)
 
 QString SourceEditor::withUnixLineBreaks(QString text)
 {
-    if (text.contains(u'\r'))
-        text.replace(u"\r\n"_qs, u"\n"_qs).replace(u'\r', u'\n');
-    // The widget would show these as line breaks inside one line; make them the real thing.
+    // The widget would show line and paragraph separators as line breaks inside one line; make
+    // them the real thing. One look through the text decides whether anything needs doing.
+    const auto needsChange = [](QChar c) {
+        return c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    };
+    if (std::none_of(text.cbegin(), text.cend(), needsChange))
+        return text;
+    text.replace(u"\r\n"_qs, u"\n"_qs).replace(u'\r', u'\n');
     text.replace(QChar::LineSeparator, u'\n').replace(QChar::ParagraphSeparator, u'\n');
     return text;
 }
@@ -164,7 +171,9 @@ void SourceEditor::setSelectionFormat(const FontRecord &record)
     format.setForeground(record.colour == FontRecord::automaticColour
                              ? QBrush()
                              : QBrush(colourFromRecord(record.colour)));
+    m_changingFormatOnly = true;
     textCursor().mergeCharFormat(format);
+    m_changingFormatOnly = false;
 }
 
 void SourceEditor::setBackgroundColour(std::uint32_t colour)

@@ -32,6 +32,8 @@ public:
     FontRecord getSelectionFormat() const;
     void setSelectionFormat(const FontRecord &format);
     void setBackgroundColour(std::uint32_t colour);
+    // True while setSelectionFormat runs: the document then reports changes of format only.
+    bool isChangingFormatOnly() const { return m_changingFormatOnly; }
 
     // Any CR LF, lone CR or lone LF becomes '\n'.
     static QString withUnixLineBreaks(QString text);
@@ -51,4 +53,5 @@ protected:
 
 private:
     QColor m_designBackground;
+    bool m_changingFormatOnly = false;
 };
