@@ -10,11 +10,6 @@
 class MainFileDialog;
 class SourceEditor;
 
-// The record's colour (0x00BBGGRR, or the automatic colour) as a dialog shows it: an invalid
-// QColor stands for the automatic colour.
-QColor colourFromRecord(std::uint32_t colour);
-std::uint32_t recordFromColour(const QColor &colour);
-
 // What a confirmed font choice makes of the text's format: face, size and colour are taken over;
 // of the effects at most one bit is added, bold before italic before underline. Strike-out is never
 // applied and no bit the text had is cleared; the offset stays.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 #include <cstdint>
@@ -18,3 +19,7 @@ struct FontRecord {
 
     bool operator==(const FontRecord &) const = default;
 };
+
+// Colours as the records keep them, 0x00BBGGRR; the automatic colour is an invalid QColor.
+QColor colourFromRecord(std::uint32_t colour);
+std::uint32_t recordFromColour(const QColor &colour);

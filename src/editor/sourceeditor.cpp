@@ -14,17 +14,6 @@ namespace {
 
 constexpr QColor designBackground(255, 168, 255);
 
-QColor colourFromRecord(std::uint32_t colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-std::uint32_t recordFromColour(const QColor &colour)
-{
-    return std::uint32_t(colour.red()) | std::uint32_t(colour.green()) << 8
-        | std::uint32_t(colour.blue()) << 16;
-}
-
 // The text widget keeps no point offset of its own; the record's offset rides along unchanged.
 constexpr int offsetProperty = QTextFormat::UserProperty + 1;
 
