@@ -146,23 +146,23 @@ void TestSnippetTables::toolbarButton_data()
         << QStringList{};
     QTest::newRow("groupBoxButton") << 2 << 206 << u"超级按钮"_qs << u"分组框"_qs << u"分组框"_qs << true << u"dialog.label"_qs
         << QStringList{};
-    QTest::newRow("trademarkButton") << 3 << 9 << u""_qs << u""_qs << u"trade mark sign"_qs << true << QString()
+    QTest::newRow("trademarkButton") << 3 << 9 << u""_qs << u""_qs << u"商标符号"_qs << true << QString()
         << QStringList{u"&#8482;"_qs};
-    QTest::newRow("registeredButton") << 3 << 41 << u""_qs << u""_qs << u"registered sign"_qs << true << QString()
+    QTest::newRow("registeredButton") << 3 << 41 << u""_qs << u""_qs << u"注册商标符号"_qs << true << QString()
         << QStringList{u"&reg;"_qs};
-    QTest::newRow("copyrightButton") << 3 << 73 << u""_qs << u""_qs << u"copyright sign"_qs << true << QString()
+    QTest::newRow("copyrightButton") << 3 << 73 << u""_qs << u""_qs << u"版权符号"_qs << true << QString()
         << QStringList{u"&copy;"_qs};
-    QTest::newRow("pilcrowButton") << 3 << 105 << u""_qs << u""_qs << u"pilcrow sign"_qs << true << QString()
+    QTest::newRow("pilcrowButton") << 3 << 105 << u""_qs << u""_qs << u"段落符号"_qs << true << QString()
         << QStringList{u"&para;"_qs};
-    QTest::newRow("poundButton") << 3 << 137 << u""_qs << u""_qs << u"pound sign"_qs << true << QString()
+    QTest::newRow("poundButton") << 3 << 137 << u""_qs << u""_qs << u"英镑符号"_qs << true << QString()
         << QStringList{u"&pound;"_qs};
-    QTest::newRow("centButton") << 3 << 169 << u""_qs << u""_qs << u"cent sign"_qs << true << QString()
+    QTest::newRow("centButton") << 3 << 169 << u""_qs << u""_qs << u"美分符号"_qs << true << QString()
         << QStringList{u"&cent;"_qs};
-    QTest::newRow("yenButton") << 3 << 201 << u""_qs << u""_qs << u"yen sign"_qs << true << QString()
+    QTest::newRow("yenButton") << 3 << 201 << u""_qs << u""_qs << u"日元符号"_qs << true << QString()
         << QStringList{u"&yen;"_qs};
-    QTest::newRow("sectionButton") << 3 << 233 << u""_qs << u""_qs << u"section sign"_qs << true << QString()
+    QTest::newRow("sectionButton") << 3 << 233 << u""_qs << u""_qs << u"章节符号"_qs << true << QString()
         << QStringList{u"&sect;"_qs};
-    QTest::newRow("perMilleButton") << 3 << 265 << u""_qs << u""_qs << u"per mille sign"_qs << true << QString()
+    QTest::newRow("perMilleButton") << 3 << 265 << u""_qs << u""_qs << u"千分号"_qs << true << QString()
         << QStringList{u"&#8240;"_qs};
     QTest::newRow("mediaFlashButton") << 4 << 9 << u""_qs << u"flash"_qs << u"flash"_qs << true << u"dialog.flash"_qs
         << QStringList{};

@@ -103,23 +103,23 @@ constexpr ToolbarButton formButtons[] = {
 };
 
 constexpr ToolbarButton specialCharacterButtons[] = {
-    {.name = "trademarkButton", .left = 9, .characterName = u"trade mark sign",
+    {.name = "trademarkButton", .left = 9, .characterName = u"商标符号",
      .picture = ":/icons/trademark.svg", .snippet = {{u"&#8482;"}}},
-    {.name = "registeredButton", .left = 41, .characterName = u"registered sign",
+    {.name = "registeredButton", .left = 41, .characterName = u"注册商标符号",
      .picture = ":/icons/registered.svg", .snippet = {{u"&reg;"}}},
-    {.name = "copyrightButton", .left = 73, .characterName = u"copyright sign",
+    {.name = "copyrightButton", .left = 73, .characterName = u"版权符号",
      .picture = ":/icons/copyright.svg", .snippet = {{u"&copy;"}}},
-    {.name = "pilcrowButton", .left = 105, .characterName = u"pilcrow sign",
+    {.name = "pilcrowButton", .left = 105, .characterName = u"段落符号",
      .picture = ":/icons/pilcrow.svg", .snippet = {{u"&para;"}}},
-    {.name = "poundButton", .left = 137, .characterName = u"pound sign",
+    {.name = "poundButton", .left = 137, .characterName = u"英镑符号",
      .picture = ":/icons/pound.svg", .snippet = {{u"&pound;"}}},
-    {.name = "centButton", .left = 169, .characterName = u"cent sign",
+    {.name = "centButton", .left = 169, .characterName = u"美分符号",
      .picture = ":/icons/cent.svg", .snippet = {{u"&cent;"}}},
-    {.name = "yenButton", .left = 201, .characterName = u"yen sign",
+    {.name = "yenButton", .left = 201, .characterName = u"日元符号",
      .picture = ":/icons/yen.svg", .snippet = {{u"&yen;"}}},
-    {.name = "sectionButton", .left = 233, .characterName = u"section sign",
+    {.name = "sectionButton", .left = 233, .characterName = u"章节符号",
      .picture = ":/icons/section.svg", .snippet = {{u"&sect;"}}},
-    {.name = "perMilleButton", .left = 265, .characterName = u"per mille sign",
+    {.name = "perMilleButton", .left = 265, .characterName = u"千分号",
      .picture = ":/icons/permille.svg", .snippet = {{u"&#8240;"}}},
 };
 
