@@ -4,8 +4,8 @@
 //   yanzhoubench [--quick]
 //
 // Prints min / median / max over several runs of each figure, then, for comparison, what the bare
-// text widget costs for the same 10 MB page. The modes --open-breakdown, --open-probe and
-// --typing-probe PAGE run one part alone, for a profiler.
+// text widget costs for the same 10 MB page. The modes --open-breakdown PAGE and --profile-probe
+// PAGE run one part alone, the second for a profiler.
 
 #include "app/fonts.h"
 #include "app/mainwindow.h"
@@ -115,13 +115,64 @@ qint64 statusKilobytes(const char *field)
     return -1;
 }
 
+// The real main window, shown headless, with a platform that answers for the user.
+struct BenchWindow {
+    BenchPlatform platform;
+    MainWindow window{platform};
+
+    BenchWindow()
+    {
+        window.show();
+        waitUntilIdle(window);
+    }
+
+    void open(const QString &path)
+    {
+        platform.nextFile = path;
+        window.document().openDocument();
+        waitUntilIdle(window);
+    }
+
+    void applyFont(int pointSize)
+    {
+        platform.nextFont = FontChoice{u"宋体"_qs, pointSize, QColor(Qt::darkBlue), true};
+        window.commands().run(u"font"_qs);
+        waitUntilIdle(window);
+    }
+};
+
+void placeCaretInTheMiddle(QPlainTextEdit &editor)
+{
+    editor.setFocus();
+    QTextCursor middle = editor.textCursor();
+    middle.setPosition(editor.document()->characterCount() / 2);
+    editor.setTextCursor(middle);
+}
+
+// One typed character, and then what it made dirty painted, as the event loop would paint it.
+double typeOneCharacter(QPlainTextEdit &editor, bool paint = true)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keyClick(&editor, Qt::Key_A);
+    if (paint)
+        QCoreApplication::processEvents();
+    return elapsedMs(timer);
+}
+
+double medianKeystroke(QPlainTextEdit &editor, bool paint = true)
+{
+    std::vector<double> times;
+    for (int i = 0; i < 200; ++i)
+        times.push_back(typeOneCharacter(editor, paint));
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 // Child mode: start, show the window, and say when the start page is on screen and idle.
 int runStartupProbe()
 {
-    BenchPlatform platform;
-    MainWindow window(platform);
-    window.show();
-    waitUntilIdle(window);
+    BenchWindow bench;
     std::printf("ready\n");
     std::fflush(stdout);
     return 0;
@@ -130,34 +181,23 @@ int runStartupProbe()
 // Child mode: open a page of the given size and report the memory the process holds.
 int runMemoryProbe(const QString &path)
 {
-    BenchPlatform platform;
-    MainWindow window(platform);
-    window.show();
-    waitUntilIdle(window);
-    platform.nextFile = path;
-    window.document().openDocument();
-    waitUntilIdle(window);
+    BenchWindow bench;
+    bench.open(path);
     std::printf("%lld %lld\n", statusKilobytes("VmRSS:"), statusKilobytes("VmHWM:"));
     return 0;
 }
 
-// Child mode: open a page a few times, for a profiler to look at.
-int runOpenProbe(const QString &path)
+// Child mode: opens, keystrokes and font commands on a page, for a profiler to look at.
+int runProfileProbe(const QString &path)
 {
-    BenchPlatform platform;
-    MainWindow window(platform);
-    window.show();
-    waitUntilIdle(window);
-    for (int i = 0; i < 3; ++i) {
-        platform.nextFile = path;
-        window.document().openDocument();
-        waitUntilIdle(window);
-    }
-    for (int i = 0; i < 3; ++i) {
-        platform.nextFont = FontChoice{u"宋体"_qs, 10 + i % 2, QColor(Qt::darkBlue), true};
-        window.commands().run(u"font"_qs);
-        waitUntilIdle(window);
-    }
+    BenchWindow bench;
+    for (int i = 0; i < 3; ++i)
+        bench.open(path);
+    placeCaretInTheMiddle(bench.window.editor());
+    for (int i = 0; i < 2000; ++i)
+        typeOneCharacter(bench.window.editor());
+    for (int i = 0; i < 3; ++i)
+        bench.applyFont(10 + i % 2);
     return 0;
 }
 
@@ -173,6 +213,9 @@ int runOpenBreakdown(const QString &path)
     timer.restart();
     const QString text = PageCodec::decode(bytes);
     std::printf("decode %.1f ms\n", elapsedMs(timer));
+    timer.restart();
+    PageCodec::encodedLength(text);
+    std::printf("count the bytes of the whole text %.1f ms\n", elapsedMs(timer));
     {
         QPlainTextEdit bare;
         bare.show();
@@ -181,18 +224,8 @@ int runOpenBreakdown(const QString &path)
         bare.setPlainText(text);
         waitUntilIdle(bare);
         std::printf("bare QPlainTextEdit::setPlainText to idle %.1f ms\n", elapsedMs(timer));
-        QTextCursor middle = bare.textCursor();
-        middle.setPosition(bare.document()->characterCount() / 2);
-        bare.setTextCursor(middle);
-        std::vector<double> typing;
-        for (int i = 0; i < 200; ++i) {
-            timer.restart();
-            QTest::keyClick(&bare, Qt::Key_A);
-            QCoreApplication::processEvents();
-            typing.push_back(elapsedMs(timer));
-        }
-        std::sort(typing.begin(), typing.end());
-        std::printf("bare QPlainTextEdit keystroke median %.3f ms\n", typing[typing.size() / 2]);
+        placeCaretInTheMiddle(bare);
+        std::printf("bare QPlainTextEdit keystroke median %.3f ms\n", medianKeystroke(bare));
         QTextCursor all(bare.document());
         all.select(QTextCursor::Document);
         QTextCharFormat bold;
@@ -202,61 +235,15 @@ int runOpenBreakdown(const QString &path)
         waitUntilIdle(bare);
         std::printf("bare QPlainTextEdit bold over the whole text to idle %.1f ms\n", elapsedMs(timer));
     }
-    BenchPlatform platform;
-    MainWindow window(platform);
-    window.show();
-    waitUntilIdle(window);
+    BenchWindow bench;
+    SourceEditor &editor = bench.window.editor();
     timer.restart();
-    window.editor().replaceAllText(text);
-    waitUntilIdle(window);
+    editor.replaceAllText(text);
+    waitUntilIdle(bench.window);
     std::printf("editor replaceAllText to idle %.1f ms\n", elapsedMs(timer));
-    SourceEditor &editor = window.editor();
-    editor.setFocus();
-    QTextCursor middle = editor.textCursor();
-    middle.setPosition(editor.document()->characterCount() / 2);
-    editor.setTextCursor(middle);
-    const auto medianKeystroke = [&editor](bool repaint) {
-        std::vector<double> times;
-        for (int i = 0; i < 200; ++i) {
-            QElapsedTimer t;
-            t.start();
-            QTest::keyClick(&editor, Qt::Key_A);
-            if (repaint)
-                QCoreApplication::processEvents();
-            times.push_back(elapsedMs(t));
-        }
-        std::sort(times.begin(), times.end());
-        return times[times.size() / 2];
-    };
-    std::printf("editor keystroke median %.3f ms, without repaint %.3f ms\n", medianKeystroke(true),
-                medianKeystroke(false));
-    editor.disconnect(SIGNAL(textChanged()));
-    std::printf("editor keystroke median without the status bar %.3f ms\n", medianKeystroke(true));
-    timer.restart();
-    PageCodec::encodedLength(text);
-    std::printf("encodedLength %.1f ms\n", elapsedMs(timer));
-    return 0;
-}
-
-// Child mode: many keystrokes in the middle of a large page, for a profiler to look at.
-int runTypingProbe(const QString &path)
-{
-    BenchPlatform platform;
-    MainWindow window(platform);
-    window.show();
-    waitUntilIdle(window);
-    platform.nextFile = path;
-    window.document().openDocument();
-    waitUntilIdle(window);
-    SourceEditor &editor = window.editor();
-    editor.setFocus();
-    QTextCursor middle = editor.textCursor();
-    middle.setPosition(editor.document()->characterCount() / 2);
-    editor.setTextCursor(middle);
-    for (int i = 0; i < 2000; ++i) {
-        QTest::keyClick(&editor, Qt::Key_A);
-        editor.viewport()->repaint();
-    }
+    placeCaretInTheMiddle(editor);
+    std::printf("editor keystroke median %.3f ms, without painting %.3f ms\n",
+                medianKeystroke(editor), medianKeystroke(editor, false));
     return 0;
 }
 
@@ -289,10 +276,8 @@ int main(int argc, char *argv[])
         return runMemoryProbe(args.value(at + 1));
     if (const qsizetype at = args.indexOf(u"--open-breakdown"_qs); at >= 0)
         return runOpenBreakdown(args.value(at + 1));
-    if (const qsizetype at = args.indexOf(u"--typing-probe"_qs); at >= 0)
-        return runTypingProbe(args.value(at + 1));
-    if (const qsizetype at = args.indexOf(u"--open-probe"_qs); at >= 0)
-        return runOpenProbe(args.value(at + 1));
+    if (const qsizetype at = args.indexOf(u"--profile-probe"_qs); at >= 0)
+        return runProfileProbe(args.value(at + 1));
 
     const bool quick = args.contains(u"--quick"_qs);
     const int runs = quick ? 3 : 7;
@@ -300,10 +285,8 @@ int main(int argc, char *argv[])
 
     print(measureStartup(QCoreApplication::applicationFilePath(), runs * 2));
 
-    BenchPlatform platform;
-    MainWindow window(platform);
-    window.show();
-    waitUntilIdle(window);
+    BenchWindow bench;
+    MainWindow &window = bench.window;
 
     for (const int megabytes : {1, 10, 50}) {
         const QString page = folder.filePath(u"page%1.html"_qs.arg(megabytes));
@@ -320,14 +303,12 @@ int main(int argc, char *argv[])
             // does not include freeing the page opened before.
             window.document().newDocument(DocumentCommands::Page::Html);
             waitUntilIdle(window);
-            platform.nextFile = page;
             QElapsedTimer timer;
             timer.start();
-            window.document().openDocument();
-            waitUntilIdle(window);
+            bench.open(page);
             open.values.push_back(elapsedMs(timer));
 
-            platform.nextFile = folder.filePath(u"saved.html"_qs);
+            bench.platform.nextFile = folder.filePath(u"saved.html"_qs);
             timer.restart();
             window.document().saveDocument();
             save.values.push_back(elapsedMs(timer));
@@ -337,24 +318,12 @@ int main(int argc, char *argv[])
     }
 
     {
-        const QString page = folder.filePath(u"page10.html"_qs);
-        platform.nextFile = page;
-        window.document().openDocument();
-        waitUntilIdle(window);
+        bench.open(folder.filePath(u"page10.html"_qs));
         SourceEditor &editor = window.editor();
-        editor.setFocus();
-        QTextCursor middle = editor.textCursor();
-        middle.setPosition(editor.document()->characterCount() / 2);
-        editor.setTextCursor(middle);
+        placeCaretInTheMiddle(editor);
         Figures typing{u"type one character in a 10 MB page"_qs, {}};
-        for (int i = 0; i < 200; ++i) {
-            QElapsedTimer timer;
-            timer.start();
-            QTest::keyClick(&editor, Qt::Key_A);
-            // What the keystroke made dirty is painted, as the event loop would paint it.
-            QCoreApplication::processEvents();
-            typing.values.push_back(elapsedMs(timer));
-        }
+        for (int i = 0; i < 200; ++i)
+            typing.values.push_back(typeOneCharacter(editor));
         print(typing);
 
         Figures snippet{u"insert the table snippet in a 10 MB page"_qs, {}};
@@ -370,11 +339,9 @@ int main(int argc, char *argv[])
         // The font command formats the whole text; the dialog answers with a bold face at once.
         Figures font{u"font command on a 10 MB page"_qs, {}};
         for (int i = 0; i < (quick ? 3 : 5); ++i) {
-            platform.nextFont = FontChoice{u"宋体"_qs, 10 + i % 2, QColor(Qt::darkBlue), true};
             QElapsedTimer timer;
             timer.start();
-            window.commands().run(u"font"_qs);
-            waitUntilIdle(window);
+            bench.applyFont(10 + i % 2);
             font.values.push_back(elapsedMs(timer));
         }
         print(font);
